@@ -1,0 +1,9 @@
+#include "app/appresources.h"
+
+#include <QtGlobal>
+
+void RegisterResources()
+{
+    Q_INIT_RESOURCE(PicRes);
+    Q_INIT_RESOURCE(Lang);
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the images and catalogs compiled into the application library.
+void RegisterResources();

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The catalogs beside the executable and the choice among them.
+
+QString LanguageFolder();
+QString SettingsFilePath();
+
+// The "*.qm" files of the folder, files only, in case-sensitive name order, as
+// full paths. False when the folder is missing or holds none.
+bool ListLanguageFiles(const QString &folder, QStringList &paths);
+
+// The language name a catalog gives itself; identifier receives its language ID.
+// Both are empty for a file that cannot be loaded.
+QString CatalogLanguageName(const QString &path, QString &identifier);
+
+struct LanguageCatalog
+{
+    QString path;
+    QString name;
+    QString identifier;
+
+    bool IsUsable() const { return !name.isEmpty() && !identifier.isEmpty(); }
+};
+
+// The index of the catalog to install for the stored identifier, or -1 when
+// none is usable. An empty identifier takes the first usable catalog; an
+// identifier that matches none falls back to it. The identifier becomes the
+// chosen catalog's.
+int ChooseLanguage(const QList<LanguageCatalog> &catalogs, QString &identifier);
+
+// The "LanguageID" of group "Setting"; identifier is left alone when the file
+// is missing.
+void ReadLanguageID(const QString &settingsPath, QString &identifier);
+void WriteLanguageID(const QString &settingsPath, const QString &identifier);

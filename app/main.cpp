@@ -1,0 +1,15 @@
+#include "app/appresources.h"
+#include "app/mainwindow.h"
+#include "ui/proxystyle.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    RegisterResources();
+    QApplication::setStyle(new ProxyStyle(nullptr));
+    MainWindow window;
+    window.show();
+    return application.exec();
+}

@@ -1,0 +1,38 @@
+#include "app/languages.h"
+#include "app/mainwindow.h"
+
+#include <QApplication>
+
+bool MainWindow::ScanLanguageFiles(QStringList &paths)
+{
+    return ListLanguageFiles(LanguageFolder(), paths);
+}
+
+void MainWindow::LanguageIDConfig(QString &identifier, bool read)
+{
+    if (read)
+        ReadLanguageID(SettingsFilePath(), identifier);
+    else
+        WriteLanguageID(SettingsFilePath(), identifier);
+}
+
+QString MainWindow::GetLanguageName(const QString &path, QString &identifier)
+{
+    return CatalogLanguageName(path, identifier);
+}
+
+bool MainWindow::LoadLanguage(QString &identifier)
+{
+    QList<LanguageCatalog> catalogs;
+    for (const QString &path : qAsConst(m_languageFiles)) {
+        LanguageCatalog catalog{path, QString(), QString()};
+        catalog.name = GetLanguageName(path, catalog.identifier);
+        catalogs.append(catalog);
+    }
+    const int chosen = ChooseLanguage(catalogs, identifier);
+    if (chosen < 0)
+        return false;
+    if (m_translator.load(catalogs.at(chosen).path))
+        QApplication::installTranslator(&m_translator);
+    return true;
+}

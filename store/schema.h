@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The statements that create the working database's two tables.
+QString SaveViewDispCreateStatement();
+QString IgnorePathTabCreateStatement();
+
+// The working database file is named by its creation time, for example
+// "240307140509042" for 7 March 2024 14:05:09.042.
+QString WorkingDatabaseFileName(const QDateTime &creationTime);

@@ -1,0 +1,173 @@
+// Runs copies of this program as the application in prepared folders: the
+// start-up checks end the process, so they are observed from outside.
+
+#include "app/appresources.h"
+#include "app/mainwindow.h"
+#include "ui/msgtipwidthsinglebtn.h"
+#include "ui/proxystyle.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <cstdio>
+
+namespace {
+
+const char *const kSubjectFlag = "--as-application";
+
+// The application as a subject: every start-up error it shows is printed and
+// answered the way the first argument after the flag says ("button", "close",
+// "escape"); a window that starts is closed at once.
+int RunAsApplication(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    RegisterResources();
+    QApplication::setStyle(new ProxyStyle(nullptr));
+    const QString answer = QString::fromLatin1(argv[2]);
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&answer] {
+        auto *dialog = qobject_cast<MsgTipWidthSingleBtn *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        std::printf("dialog:%s|%s|%s\n", qPrintable(dialog->windowTitle()),
+                    qPrintable(dialog->findChild<QLabel *>("label_MsgWithSingleBtnWndText")->text()),
+                    qPrintable(dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtnRes")->text()));
+        std::fflush(stdout);
+        if (answer == QLatin1String("button"))
+            dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtnRes")->click();
+        else if (answer == QLatin1String("close"))
+            dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtn_Close")->click();
+        else
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    answerer.start(20);
+    MainWindow window;
+    answerer.stop();
+    window.show();
+    std::printf("started:%s\n", qPrintable(window.windowTitle()));
+    std::fflush(stdout);
+    QTimer::singleShot(0, &window, &QWidget::close);
+    return application.exec();
+}
+
+struct Outcome
+{
+    int exitCode = -100;
+    QString output;
+    QStringList databaseFiles;
+};
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checks_data();
+    void checks();
+
+private:
+    static void PrepareCatalogs(const QString &folder, const QString &layout);
+    static Outcome Run(const QString &folder, const QString &answer);
+};
+
+void TestStartup::PrepareCatalogs(const QString &folder, const QString &layout)
+{
+    const QString catalogs = folder + "/LanguageConfig";
+    if (layout == "missing")
+        return;
+    QVERIFY(QDir().mkdir(catalogs));
+    if (layout == "empty")
+        return;
+    if (layout == "unusable") {
+        for (const char *name : {"NameOnly.qm", "IdOnly.qm"})
+            QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, catalogs + "/" + name));
+        QFile broken(catalogs + "/Broken.qm");
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a catalog");
+        return;
+    }
+    const QString installed = QCoreApplication::applicationDirPath() + "/LanguageConfig/";
+    for (const char *name : {"LanguageFile_En.qm", "LanguageFile_ch.qm"})
+        QVERIFY(QFile::copy(installed + name, catalogs + "/" + name));
+}
+
+Outcome TestStartup::Run(const QString &folder, const QString &answer)
+{
+    const QString program = folder + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QFile::copy(QCoreApplication::applicationFilePath(), program);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(program, {QString::fromLatin1(kSubjectFlag), answer});
+    Outcome outcome;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return outcome;
+    }
+    outcome.exitCode = process.exitCode();
+    outcome.output = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpression fifteenDigits(QStringLiteral("^\\d{15}$"));
+    outcome.databaseFiles = QDir(folder).entryList(QDir::Files).filter(fifteenDigits);
+    return outcome;
+}
+
+void TestStartup::checks_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    const QString destroyed = "The components were destoryed, please re-install!";
+    const QString noLanguage = "There were no valid language files, please re-install!";
+    QTest::newRow("no catalog folder, button") << "missing" << "button" << 255 << destroyed;
+    QTest::newRow("no catalog folder, close button") << "missing" << "close" << 255 << destroyed;
+    QTest::newRow("no catalog folder, Esc") << "missing" << "escape" << 255 << destroyed;
+    QTest::newRow("empty catalog folder") << "empty" << "button" << 255 << destroyed;
+    QTest::newRow("no usable catalog, button") << "unusable" << "button" << 253 << noLanguage;
+    QTest::newRow("no usable catalog, close button") << "unusable" << "close" << 253 << noLanguage;
+    QTest::newRow("installed catalogs") << "installed" << "button" << 0 << QString();
+}
+
+void TestStartup::checks()
+{
+    QFETCH(QString, layout);
+    QFETCH(QString, answer);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    PrepareCatalogs(folder.path(), layout);
+    const Outcome outcome = Run(folder.path(), answer);
+
+    QCOMPARE(outcome.exitCode, exitCode);
+    if (message.isEmpty()) {
+        QVERIFY2(!outcome.output.contains("dialog:"), qPrintable(outcome.output));
+        QVERIFY2(outcome.output.contains("started:Ovelia"), qPrintable(outcome.output));
+    } else {
+        QCOMPARE(outcome.output.trimmed(), "dialog:Error|" + message + "|Cancel");
+    }
+    QCOMPARE(outcome.databaseFiles, QStringList());
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 3 && qstrcmp(argv[1], kSubjectFlag) == 0)
+        return RunAsApplication(argc, argv);
+    QCoreApplication application(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
