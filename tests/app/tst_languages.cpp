@@ -93,6 +93,8 @@ QList<MessageKey> ExpectedCatalog()
 
 } // namespace
 
+Q_DECLARE_METATYPE(LanguageCatalog)
+
 class TestLanguages : public QObject
 {
     Q_OBJECT
