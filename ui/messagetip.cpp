@@ -1,0 +1,64 @@
+#include "ui/messagetip.h"
+
+#include "ui/windowbackground.h"
+#include "ui_messagetip.h"
+
+MessageTip::MessageTip(const QString &title, const QString &text, const QString &leftText,
+                       const QString &rightText, QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::MessageTip>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowTitle(title);
+    ui->label_MsgTip_Title->setText(title);
+    ui->label_MsgTipContent->setText(text);
+    ui->pbtn_OK->setText(leftText);
+    ui->pbtn_Cancel->setText(rightText);
+    InitStyle();
+}
+
+MessageTip::~MessageTip() = default;
+
+int MessageTip::ShowTip(const QString &title, const QString &text, const QString &leftText,
+                        const QString &rightText, QWidget *parent)
+{
+    MessageTip tip(title, text, leftText, rightText, parent);
+    return tip.exec();
+}
+
+void MessageTip::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.Press(event);
+}
+
+void MessageTip::mouseMoveEvent(QMouseEvent *event)
+{
+    m_drag.Move(this, event);
+}
+
+void MessageTip::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.Release(event);
+}
+
+void MessageTip::on_pbtn_OK_clicked()
+{
+    done(1);
+}
+
+void MessageTip::on_pbtn_Cancel_clicked()
+{
+    done(0);
+}
+
+void MessageTip::on_pbtn_MsgTip_Close_clicked()
+{
+    close();
+}
+
+void MessageTip::InitStyle()
+{
+    PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
+}

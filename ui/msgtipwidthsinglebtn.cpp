@@ -1,0 +1,58 @@
+#include "ui/msgtipwidthsinglebtn.h"
+
+#include "ui/windowbackground.h"
+#include "ui_msgtipwidthsinglebtn.h"
+
+MsgTipWidthSingleBtn::MsgTipWidthSingleBtn(const QString &title, const QString &text,
+                                           const QString &buttonText, QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::MsgTipWidthSingleBtn>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowTitle(title);
+    ui->label_MsgWndWithSingleBtnTitle->setText(title);
+    ui->label_MsgWithSingleBtnWndText->setText(text);
+    ui->pbtn_MsgWndWithSingleBtnRes->setText(buttonText);
+    InitStyle();
+}
+
+MsgTipWidthSingleBtn::~MsgTipWidthSingleBtn() = default;
+
+int MsgTipWidthSingleBtn::ShowTip(const QString &title, const QString &text,
+                                  const QString &buttonText, QWidget *parent)
+{
+    MsgTipWidthSingleBtn tip(title, text, buttonText, parent);
+    return tip.exec();
+}
+
+void MsgTipWidthSingleBtn::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.Press(event);
+}
+
+void MsgTipWidthSingleBtn::mouseMoveEvent(QMouseEvent *event)
+{
+    m_drag.Move(this, event);
+}
+
+void MsgTipWidthSingleBtn::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.Release(event);
+}
+
+void MsgTipWidthSingleBtn::on_pbtn_MsgWndWithSingleBtnRes_clicked()
+{
+    done(1);
+}
+
+void MsgTipWidthSingleBtn::on_pbtn_MsgWndWithSingleBtn_Close_clicked()
+{
+    close();
+}
+
+void MsgTipWidthSingleBtn::InitStyle()
+{
+    PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
+}
