@@ -1,0 +1,119 @@
+#include "import/importrecordfile.h"
+
+#include "ui/msgtipwidthsinglebtn.h"
+#include "ui/windowbackground.h"
+#include "ui_importrecordfile.h"
+
+#include <QFileDialog>
+
+ImportRecordFile::ImportRecordFile(QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::ImportRecordFile>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    setWindowTitle(ui->label_ImportTitle->text());
+    setAttribute(Qt::WA_TranslucentBackground);
+    for (QLineEdit *edit : {ui->edit_FolderPath, ui->edit_FilePath}) {
+        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    ui->rbtn_SelectFolder->setChecked(true);
+    SelectMode(kFolderMode);
+    InitStyle();
+}
+
+ImportRecordFile::~ImportRecordFile() = default;
+
+int ImportRecordFile::GetSelectMode() const
+{
+    return m_selectMode;
+}
+
+QString ImportRecordFile::GetSelectPath() const
+{
+    return m_selectMode == kFolderMode ? ui->edit_FolderPath->text() : ui->edit_FilePath->text();
+}
+
+void ImportRecordFile::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.Press(event);
+}
+
+void ImportRecordFile::mouseMoveEvent(QMouseEvent *event)
+{
+    m_drag.Move(this, event);
+}
+
+void ImportRecordFile::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.Release(event);
+}
+
+void ImportRecordFile::on_pbtn_OK_clicked()
+{
+    if (GetSelectPath().isEmpty()) {
+        // No parent: with the frameless flag alone a parented dialog would
+        // become a child widget instead of a window of its own.
+        MsgTipWidthSingleBtn::ShowTip(tr("Import"), tr("Path can not be empty!"), tr("Cancel"));
+        return;
+    }
+    done(1);
+}
+
+void ImportRecordFile::on_pbtn_Cancel_clicked()
+{
+    done(0);
+}
+
+void ImportRecordFile::on_pbtn_folder_clicked()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Open Directory"), QString(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (!folder.isEmpty())
+        ui->edit_FolderPath->setText(folder);
+}
+
+void ImportRecordFile::on_pbtn_file_clicked()
+{
+    QFileDialog dialog(this, tr("Open File"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QStringLiteral("wav(*.wav)"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        ui->edit_FilePath->setText(dialog.selectedFiles().first());
+}
+
+void ImportRecordFile::on_rbtn_SelectFile_clicked()
+{
+    SelectMode(kFileMode);
+    ui->pbtn_file->setFocus();
+}
+
+void ImportRecordFile::on_rbtn_SelectFolder_clicked()
+{
+    SelectMode(kFolderMode);
+    ui->pbtn_folder->setFocus();
+}
+
+void ImportRecordFile::on_pbtn_ImportClose_clicked()
+{
+    close();
+}
+
+void ImportRecordFile::SelectMode(int mode)
+{
+    m_selectMode = mode;
+    const bool folder = mode == kFolderMode;
+    ui->edit_FolderPath->setEnabled(folder);
+    ui->pbtn_folder->setEnabled(folder);
+    ui->edit_FilePath->setEnabled(!folder);
+    ui->pbtn_file->setEnabled(!folder);
+}
+
+void ImportRecordFile::InitStyle()
+{
+    PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_ImportAndRename.png"));
+}

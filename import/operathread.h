@@ -1,0 +1,90 @@
+#pragma once
+
+#include "import/ignorerule.h"
+#include "import/qwavfileheader.h"
+
+#include <QList>
+#include <QMutex>
+#include <QSet>
+#include <QString>
+#include <QThread>
+#include <QVariant>
+
+#include <memory>
+
+class QFileInfo;
+class QTreeWidgetItem;
+class ScanConnection;
+
+// The file of the default connection: the working database.
+QString WorkingDatabaseName();
+
+// The import worker, one for the main window's whole life, reused for every
+// job. Mode 1 builds the subfolder items of an imported folder and emits
+// UpdataTree(); mode 2 scans a folder or a file into SaveViewDisp and emits
+// EndFindWav(). The GUI thread sets a job up and starts it only while the
+// worker is idle.
+class OperaThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    OperaThread();
+    ~OperaThread() override;
+
+    // 1 build the folder tree, 2 import recordings, any other value: no job.
+    void SetMode(int mode);
+
+    // Mode 1 below rootItem, an item of the tree widget standing for path.
+    // The worker never touches rootItem: it builds the items on their own,
+    // and AttachBuiltTree() hangs them below rootItem.
+    void SetTreeJob(QTreeWidgetItem *rootItem, const QString &path);
+
+    // Mode 2 on path (a folder or a single file) of the import path with this
+    // tree node number, inserting into the database file databaseName through
+    // a connection of the worker's own.
+    void SetScanJob(const QString &path, int treeNodeID,
+                    const QString &databaseName = WorkingDatabaseName());
+
+    // GUI thread, once UpdataTree() has arrived: adds the items built by the
+    // last mode-1 job as children of its root item, in the order built.
+    void AttachBuiltTree();
+
+    // Interrupts a running job and waits until the worker has ended; a job
+    // that was running still emits its end signal.
+    void CancelAndWait();
+
+signals:
+    void UpdataTree();
+    void EndFindWav();
+
+protected:
+    void run() override;
+
+private:
+    void RunTreeJob();
+    void RunScanJob();
+    void BuildPathTree(QTreeWidgetItem *parent, const QString &folder);
+    void FindWavFile(const QString &folder);
+    bool IsIgnorePath(const QString &path) const;
+    void ReadWavFile(const QString &fileName, const QString &filePath);
+    // False when the folder's canonical path was already entered in this job,
+    // as through a link back into the walk.
+    bool EnterFolder(const QFileInfo &folder);
+    void DeleteBuiltItems();
+
+    QString m_path;
+    QTreeWidgetItem *m_rootItem = nullptr;
+    int m_treeNodeID = -1;
+    int m_mode = 0;
+    QWavFileHeader m_header;
+
+    QVariant m_rootNodeNumber;
+    QString m_databaseName;
+    IgnoreRule m_ignoreRule;
+    QSet<QString> m_enteredFolders;
+    std::unique_ptr<ScanConnection> m_connection;
+
+    QMutex m_builtItemsMutex;
+    QList<QTreeWidgetItem *> m_builtItems;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QString>
+
+#include <optional>
+
+class QSqlDatabase;
+class QWavFileHeader;
+
+// What one valid recording puts into its row of SaveViewDisp; FileCheck is
+// always 0 and not kept here.
+struct ExtractedRecord
+{
+    QString fileName;
+    QString startTime;  // CreatFileTime, "yyyy-MM-dd hh:mm:ss" from the bytes as stored
+    QString recordTime; // RecordTime, "hh:mm:ss", hours not limited to two digits
+    quint32 callingID = 0;
+    quint32 receiveID = 0;
+    quint16 recordType = 0;
+    quint16 callType = 0;
+    quint32 sendFre = 0;
+    quint32 recFre = 0;
+    QString filePath;
+    quint16 channelType = 0;
+    quint32 radioID = 0;
+};
+
+// "20" and the year byte, then month, day, hour, minute, second, each at least
+// two digits: 24/3/7 9:05:03 gives "2024-03-07 09:05:03".
+QString StartTimeText(const QWavFileHeader &header);
+
+// 3725 gives "01:02:05", 360000 gives "100:00:00".
+QString RecordTimeText(qint32 seconds);
+
+// The record of a valid header.
+ExtractedRecord MakeRecord(const QWavFileHeader &header, const QString &fileName,
+                           const QString &filePath);
+
+// Reads the first bytes of filePath through holder; the record when the file
+// can be read and its header is valid. The holder is empty afterwards.
+std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
+                                             const QString &filePath);
+
+// The insert of one record into SaveViewDisp, prepared once on a connection
+// and run for every record; values are bound, never pasted into the text.
+class RecordInserter
+{
+public:
+    explicit RecordInserter(const QSqlDatabase &database);
+
+    bool Insert(const ExtractedRecord &record);
+
+private:
+    QSqlQuery m_query;
+};
