@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantList>
+
+// Creates SaveViewDisp and IgnorePathTab, as the working database has them,
+// on an open connection.
+bool CreateWorkingTables(const QSqlDatabase &database);
+
+// A working database for a test: a new file in a temporary folder with both
+// tables, registered as the default connection (or under connectionName).
+// The connection is removed and the file deleted on destruction.
+class TestDatabase
+{
+public:
+    explicit TestDatabase(const QString &connectionName =
+                              QLatin1String(QSqlDatabase::defaultConnection));
+    ~TestDatabase();
+    TestDatabase(const TestDatabase &) = delete;
+    TestDatabase &operator=(const TestDatabase &) = delete;
+
+    bool IsReady() const { return m_ready; }
+    QString FileName() const;
+
+    bool AddIgnorePath(int treeNodeID, const QString &path);
+    // The values of the columns (a select list such as "FileName, FilePath"),
+    // one list per row of SaveViewDisp, in the order the rows were inserted.
+    QList<QVariantList> Rows(const QString &columns = QStringLiteral("*")) const;
+    // One column of SaveViewDisp as texts, in insertion order.
+    QStringList Column(const QString &column) const;
+    int RowCount() const;
+
+private:
+    QSqlDatabase Database() const;
+
+    QTemporaryDir m_dir;
+    QString m_connectionName;
+    bool m_ready = false;
+};
