@@ -5,10 +5,11 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <atomic>
 
 namespace {
 
@@ -95,7 +96,13 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TestDatabase> m_database;
+    void CountEndSignals();
+    bool WaitForSignal(const int &counter, int before);
+
     std::unique_ptr<OperaThread> m_thread;
+    // The worker's end signals as the GUI thread receives them: queued.
+    int m_endFindWav = 0;
+    int m_updataTree = 0;
 };
 
 void TestOperaThread::init()
@@ -105,6 +112,7 @@ void TestOperaThread::init()
     m_database = std::make_unique<TestDatabase>();
     QVERIFY(m_database->IsReady());
     m_thread = std::make_unique<OperaThread>();
+    CountEndSignals();
 }
 
 void TestOperaThread::cleanup()
@@ -125,20 +133,35 @@ bool TestOperaThread::Link(const QString &relative, const QString &target)
     return QFile::link(Path(target), Path(relative));
 }
 
+void TestOperaThread::CountEndSignals()
+{
+    m_endFindWav = 0;
+    m_updataTree = 0;
+    connect(m_thread.get(), &OperaThread::EndFindWav, this, [this] { ++m_endFindWav; });
+    connect(m_thread.get(), &OperaThread::UpdataTree, this, [this] { ++m_updataTree; });
+}
+
+// Exactly one more signal arrives, and the worker ends.
+bool TestOperaThread::WaitForSignal(const int &counter, int before)
+{
+    return QTest::qWaitFor([&] { return counter > before; }, kJobTimeoutMs)
+           && m_thread->wait(kJobTimeoutMs) && counter == before + 1;
+}
+
 bool TestOperaThread::RunScan(const QString &path, int treeNodeID)
 {
-    QSignalSpy ended(m_thread.get(), &OperaThread::EndFindWav);
+    const int before = m_endFindWav;
     m_thread->SetScanJob(path, treeNodeID);
     m_thread->start();
-    return ended.wait(kJobTimeoutMs) && ended.count() == 1 && m_thread->wait(kJobTimeoutMs);
+    return WaitForSignal(m_endFindWav, before);
 }
 
 bool TestOperaThread::RunTree(QTreeWidgetItem *root, const QString &path)
 {
-    QSignalSpy updated(m_thread.get(), &OperaThread::UpdataTree);
+    const int before = m_updataTree;
     m_thread->SetTreeJob(root, path);
     m_thread->start();
-    if (!updated.wait(kJobTimeoutMs) || updated.count() != 1 || !m_thread->wait(kJobTimeoutMs))
+    if (!WaitForSignal(m_updataTree, before))
         return false;
     m_thread->AttachBuiltTree();
     return true;
@@ -326,11 +349,9 @@ void TestOperaThread::scanUsesItsOwnConnection()
     QVERIFY(Write("hidden/h.wav"));
     QVERIFY(Write("shown.wav"));
 
-    QSignalSpy ended(m_thread.get(), &OperaThread::EndFindWav);
     m_thread->SetScanJob(m_dir->path(), 0, other.FileName());
     m_thread->start();
-    QVERIFY(ended.wait(kJobTimeoutMs));
-    QVERIFY(m_thread->wait(kJobTimeoutMs));
+    QVERIFY(WaitForSignal(m_endFindWav, 0));
 
     QCOMPARE(other.Column("FileName"), QStringList{"shown.wav"});
     QCOMPARE(m_database->RowCount(), 0);
@@ -340,16 +361,27 @@ void TestOperaThread::scanUsesItsOwnConnection()
              (QStringList{QStringLiteral("other"), QSqlDatabase::defaultConnection}));
 }
 
+// Checked in the worker as it emits: the transaction is committed (no
+// journal left) and its connection removed.
 void TestOperaThread::scanCommittedBeforeEndSignal()
 {
     for (int i = 0; i < 20; ++i)
         QVERIFY(Write(QStringLiteral("f%1/r%1.wav").arg(i, 2, 10, QLatin1Char('0'))));
 
-    int rowsAtEnd = -1;
-    connect(m_thread.get(), &OperaThread::EndFindWav, this,
-            [&] { rowsAtEnd = m_database->RowCount(); });
+    const QString journal = m_database->FileName() + QStringLiteral("-journal");
+    bool journalAtEnd = true;
+    QStringList connectionsAtEnd;
+    connect(
+        m_thread.get(), &OperaThread::EndFindWav, this,
+        [&] {
+            journalAtEnd = QFile::exists(journal);
+            connectionsAtEnd = QSqlDatabase::connectionNames();
+        },
+        Qt::DirectConnection);
     QVERIFY(RunScan(m_dir->path()));
-    QCOMPARE(rowsAtEnd, 20);
+    QVERIFY(!journalAtEnd);
+    QCOMPARE(connectionsAtEnd, QStringList{QSqlDatabase::defaultConnection});
+    QCOMPARE(m_database->RowCount(), 20);
 }
 
 // The rollback journal beside the database exists from the job's first
@@ -361,14 +393,14 @@ void TestOperaThread::cancelKeepsRowsAndEnds()
         QVERIFY(Write(QStringLiteral("f%1/r%2.wav").arg(i / 100).arg(i)));
     const QString journal = m_database->FileName() + QStringLiteral("-journal");
 
-    QSignalSpy ended(m_thread.get(), &OperaThread::EndFindWav);
     m_thread->SetScanJob(m_dir->path(), 0);
     m_thread->start();
     QVERIFY(SpinUntil([&] { return QFile::exists(journal); }, kJobTimeoutMs));
     m_thread->CancelAndWait();
 
     QVERIFY(m_thread->isFinished());
-    QCOMPARE(ended.count(), 1);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(m_endFindWav, 1);
     QVERIFY(!QFile::exists(journal));
     const int rows = m_database->RowCount();
     QVERIFY2(rows > 0 && rows < kFiles, qPrintable(QString::number(rows)));
@@ -381,13 +413,11 @@ void TestOperaThread::interruptedAtStartEmitsNothing()
     connect(
         m_thread.get(), &QThread::started, m_thread.get(),
         [this] { m_thread->requestInterruption(); }, Qt::DirectConnection);
-    QSignalSpy ended(m_thread.get(), &OperaThread::EndFindWav);
-    QSignalSpy finished(m_thread.get(), &QThread::finished);
-
     m_thread->SetScanJob(m_dir->path(), 0);
     m_thread->start();
-    QVERIFY(finished.wait(kJobTimeoutMs));
-    QCOMPARE(ended.count(), 0);
+    QVERIFY(m_thread->wait(kJobTimeoutMs));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(m_endFindWav, 0);
     QCOMPARE(m_database->RowCount(), 0);
 }
 
@@ -396,13 +426,10 @@ void TestOperaThread::otherModeDoesNothing()
     QVERIFY(Write("x.wav"));
     m_thread->SetScanJob(m_dir->path(), 0);
     m_thread->SetMode(0);
-    QSignalSpy ended(m_thread.get(), &OperaThread::EndFindWav);
-    QSignalSpy updated(m_thread.get(), &OperaThread::UpdataTree);
-    QSignalSpy finished(m_thread.get(), &QThread::finished);
-
     m_thread->start();
-    QVERIFY(finished.wait(kJobTimeoutMs));
-    QCOMPARE(ended.count() + updated.count(), 0);
+    QVERIFY(m_thread->wait(kJobTimeoutMs));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(m_endFindWav + m_updataTree, 0);
     QCOMPARE(m_database->RowCount(), 0);
 }
 
@@ -435,11 +462,9 @@ void TestOperaThread::treeAttachedOnlyOnRequest()
     auto *root = new QTreeWidgetItem(&tree, QStringList(m_dir->path()));
     root->setData(0, Qt::UserRole, 3);
 
-    QSignalSpy updated(m_thread.get(), &OperaThread::UpdataTree);
     m_thread->SetTreeJob(root, m_dir->path());
     m_thread->start();
-    QVERIFY(updated.wait(kJobTimeoutMs));
-    QVERIFY(m_thread->wait(kJobTimeoutMs));
+    QVERIFY(WaitForSignal(m_updataTree, 0));
     QCOMPARE(root->childCount(), 0);
 
     m_thread->AttachBuiltTree();
@@ -491,7 +516,10 @@ void TestOperaThread::destructorStopsRunningJob()
         QVERIFY(QDir().mkpath(Path(QString::number(i))));
     QTreeWidgetItem root(QStringList(m_dir->path()));
     root.setData(0, Qt::UserRole, 0);
-    QSignalSpy finished(m_thread.get(), &QThread::finished);
+    std::atomic<bool> finished{false};
+    connect(
+        m_thread.get(), &QThread::finished, this, [&finished] { finished = true; },
+        Qt::DirectConnection);
     m_thread->SetTreeJob(&root, m_dir->path());
     m_thread->start();
 
@@ -499,9 +527,10 @@ void TestOperaThread::destructorStopsRunningJob()
     timer.start();
     QTest::ignoreMessage(QtDebugMsg, "exit thread");
     m_thread.reset();
-    QCOMPARE(finished.count(), 1);
+    QVERIFY(finished);
     QVERIFY(timer.elapsed() < 400 * 5);
     m_thread = std::make_unique<OperaThread>();
+    CountEndSignals();
 }
 
 QTEST_MAIN(TestOperaThread)
