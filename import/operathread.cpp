@@ -91,7 +91,6 @@ void OperaThread::run()
         RunScanJob();
         emit EndFindWav();
     }
-    m_enteredFolders.clear();
 }
 
 void OperaThread::RunTreeJob()

@@ -371,6 +371,9 @@ void TestOperaThread::scanCommittedBeforeEndSignal()
     const QString journal = m_database->FileName() + QStringLiteral("-journal");
     bool journalAtEnd = true;
     QStringList connectionsAtEnd;
+    // Connected ahead of the counting, so the queued arrival awaited by
+    // RunScan comes after these notes.
+    disconnect(m_thread.get(), nullptr, this, nullptr);
     connect(
         m_thread.get(), &OperaThread::EndFindWav, this,
         [&] {
@@ -378,6 +381,7 @@ void TestOperaThread::scanCommittedBeforeEndSignal()
             connectionsAtEnd = QSqlDatabase::connectionNames();
         },
         Qt::DirectConnection);
+    CountEndSignals();
     QVERIFY(RunScan(m_dir->path()));
     QVERIFY(!journalAtEnd);
     QCOMPARE(connectionsAtEnd, QStringList{QSqlDatabase::defaultConnection});
