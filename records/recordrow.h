@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+
+class QSqlQuery;
+
+// Positions of the texts of a RecordRow; the table model shows field c in
+// column c.
+enum RecordField {
+    FieldNumber = 1,
+    FieldFileName,
+    FieldTime,
+    FieldDuration,
+    FieldCallingId,
+    FieldReceiveId,
+    FieldRadioId,
+    FieldRecordType,
+    FieldCallType,
+    FieldTransmitFrequency,
+    FieldReceiveFrequency,
+    FieldFilePath,
+};
+
+// One record of SaveViewDisp as the record list holds it: the check mark and
+// the twelve texts shown (or, for the file path, used as the record's key).
+struct RecordRow
+{
+    bool checked = false;
+    QString number;
+    QString fileName;
+    QString time;
+    QString duration;
+    QString callingId;
+    QString receiveId;
+    QString radioId;
+    QString recordType;
+    QString callType;
+    QString transmitFrequency; // SendFre
+    QString receiveFrequency;  // RecFre
+    QString filePath;
+
+    // field: FieldNumber .. FieldFilePath
+    const QString &Text(int field) const;
+    QString &Text(int field);
+};
+
+// The thirteen columns of SaveViewDisp in table order, as `select *` yields them.
+using RecordColumns = std::array<QVariant, 13>;
+
+// Makes the row numbered `number` on its page; the code texts are translated
+// in the context "MainWindow".
+RecordRow MakeRecordRow(const RecordColumns &columns, int number);
+// Reads the query's current row of `select * from SaveViewDisp ...`.
+RecordRow MakeRecordRow(const QSqlQuery &query, int number);
+
+// An item of a filter combo box, translated in the context "MainWindow": its text and the code it filters on
+// (NoFilterCode for "All Type").
+struct FilterItem
+{
+    QString text;
+    int code;
+};
+
+constexpr int NoFilterCode = -1;
+
+QList<FilterItem> CallTypeFilterItems();
+QList<FilterItem> RecordTypeFilterItems();
+
+// The code of the item at index, NoFilterCode when the index is out of range.
+int FilterCodeAt(const QList<FilterItem> &items, int index);

@@ -1,0 +1,128 @@
+#include "records/tablemodel.h"
+
+#include <QColor>
+
+namespace {
+
+constexpr int kCheckColumn = 0;
+constexpr int kColumnCount = 12;
+constexpr int kFilePathSection = FieldFilePath;
+const int kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
+
+// Column 10 shows SendFre and column 11 RecFre under these headers.
+const char *const kHeaderTexts[kColumnCount] = {
+    "",
+    QT_TRANSLATE_NOOP("TableModel", "No."),
+    QT_TRANSLATE_NOOP("TableModel", "File Name"),
+    QT_TRANSLATE_NOOP("TableModel", "Time"),
+    QT_TRANSLATE_NOOP("TableModel", "Duration"),
+    QT_TRANSLATE_NOOP("TableModel", "Talker ID"),
+    QT_TRANSLATE_NOOP("TableModel", "Call ID"),
+    QT_TRANSLATE_NOOP("TableModel", "Radio ID"),
+    QT_TRANSLATE_NOOP("TableModel", "Recording Type"),
+    QT_TRANSLATE_NOOP("TableModel", "Call Type"),
+    QT_TRANSLATE_NOOP("TableModel", "Receive Freq."),
+    QT_TRANSLATE_NOOP("TableModel", "Transmit Freq."),
+};
+
+bool IsTextColumn(int column)
+{
+    return column >= FieldNumber && column <= FieldFilePath;
+}
+
+} // namespace
+
+TableModel::TableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void TableModel::SetRows(const QList<RecordRow> &rows)
+{
+    beginResetModel();
+    m_rows = rows;
+    endResetModel();
+}
+
+int TableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows.size();
+}
+
+int TableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant TableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    const RecordRow &row = m_rows.at(index.row());
+    const int column = index.column();
+    switch (role) {
+    case Qt::TextAlignmentRole:
+        return kCentred;
+    case Qt::ForegroundRole:
+        return QColor(Qt::black);
+    case Qt::UserRole:
+        return column == kCheckColumn ? QVariant(row.checked) : QVariant();
+    case Qt::DisplayRole:
+        return IsTextColumn(column) ? row.Text(column) : QString();
+    default:
+        return QVariant();
+    }
+}
+
+bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid())
+        return false;
+    const bool checkColumn = index.column() == kCheckColumn;
+    switch (role) {
+    case Qt::CheckStateRole:
+    case Qt::UserRole:
+        return checkColumn && SetCheckMark(index, value.toBool());
+    case Qt::DisplayRole:
+        return checkColumn ? SetCheckMark(index, value.toBool()) : SetText(index, value.toString());
+    default:
+        return false;
+    }
+}
+
+bool TableModel::SetCheckMark(const QModelIndex &index, bool checked)
+{
+    emit CheckBoxChange_Signals(index.row(), checked ? 1 : 0);
+    m_rows[index.row()].checked = checked;
+    emit dataChanged(index, index);
+    return true;
+}
+
+bool TableModel::SetText(const QModelIndex &index, const QString &text)
+{
+    if (!IsTextColumn(index.column()))
+        return false;
+    m_rows[index.row()].Text(index.column()) = text;
+    emit dataChanged(index, index);
+    return true;
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::TextAlignmentRole)
+        return kCentred;
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QVariant();
+    if (section >= 0 && section < kColumnCount)
+        return tr(kHeaderTexts[section]);
+    if (section == kFilePathSection)
+        return QStringLiteral("File Path");
+    return QString();
+}
+
+Qt::ItemFlags TableModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return QAbstractTableModel::flags(index);
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "records/recordrow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The rows of the current page as the record table shows them. Column 0 is the
+// check column: its mark is read and written through Qt::UserRole.
+class TableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit TableModel(QObject *parent = nullptr);
+
+    void SetRows(const QList<RecordRow> &rows);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+signals:
+    // Emitted before the model stores the new mark of the row (value 0 or 1).
+    void CheckBoxChange_Signals(int row, int value);
+
+private:
+    bool SetCheckMark(const QModelIndex &index, bool checked);
+    bool SetText(const QModelIndex &index, const QString &text);
+
+    QList<RecordRow> m_rows;
+};
