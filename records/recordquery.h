@@ -1,0 +1,83 @@
+#pragma once
+
+#include "records/recordrow.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The three statements of a listing: its select (ending with the order
+// clause), its count and the count of its checked records.
+struct ListingStatements
+{
+    QString select;
+    QString count;
+    QString checkedCount;
+};
+
+// What the search widgets hold; the indexes are those of the call-type and
+// recording-type combo boxes, filled from CallTypeFilterItems() and
+// RecordTypeFilterItems().
+struct SearchFilter
+{
+    QDateTime start;
+    QDateTime end;
+    QString idText;
+    int recordTypeIndex = 0;
+    int callTypeIndex = 0;
+    QString keyword;
+};
+
+// Text inside single quotes, with its own quotes doubled, fit to be a literal
+// of a statement.
+QString SqlText(const QString &value);
+
+QString BuildFilterCondition(const QString &idText, int recordTypeIndex, int callTypeIndex);
+ListingStatements BuildSearchStatements(const SearchFilter &filter);
+// The listing of all records shown after an import; it keeps no checked-count
+// statement of its own.
+QString AllRecordsSelectStatement();
+QString AllRecordsCountStatement();
+
+// The first column of the statement's first row, 0 when it fails or yields no row.
+int CountRecords(const QString &countStatement);
+
+enum PageLoadMode {
+    PageHome = 0,
+    PagePrevious = 1,
+    PageNext = 2,
+    PageLast = 3,
+    PageGoto = 4,
+    PageSearch = 5,
+    PageRefresh = 6,
+};
+
+struct PageState
+{
+    int pageSize = 200;
+    int currentPage = 1;
+    unsigned int totalCount = 0;
+};
+
+// Total count divided by page size, rounded up, at least 1.
+int PageCount(unsigned int totalCount, int pageSize);
+// The page that a request loads, or 0 when the request is refused. typedPage
+// is the number in the page field, used by PageGoto only.
+int RequestedPage(PageLoadMode mode, const PageState &state, int typedPage);
+// The Home button reloads nothing while the first page is shown.
+bool HomeButtonLoads(int currentPage);
+// The row the query is moved to so that its next row is the page's first.
+int PageSeekRow(int pageSize, int page);
+
+// The rows of one page of the select statement, numbered from 1; only the
+// page's rows are converted and kept.
+QList<RecordRow> LoadPageRows(const QString &selectStatement, int pageSize, int page);
+
+// count moved by change, never below 0.
+unsigned int MovedCount(unsigned int count, int change);
+
+// Stores one record's mark by its file path.
+void StoreCheckMark(const QString &filePath, bool checked);
+// Marks checked, in one batch, the records given by pairs of name and path.
+bool StoreCheckedBatch(const QStringList &fileNames, const QStringList &filePaths);
