@@ -1,0 +1,139 @@
+#include "records/recordfileops.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kExtensionLength = 4;
+
+void DeleteRecord(const QString &filePath)
+{
+    QSqlQuery query;
+    query.prepare(QStringLiteral("DELETE from SaveViewDisp where FilePath = ?"));
+    query.addBindValue(filePath);
+    query.exec();
+}
+
+void RenameRecord(const QString &oldPath, const QString &newName, const QString &newPath)
+{
+    QSqlQuery query;
+    query.prepare(QStringLiteral("update SaveViewDisp set FileName = ?, FilePath = ? where FilePath = ?"));
+    query.addBindValue(newName);
+    query.addBindValue(newPath);
+    query.addBindValue(oldPath);
+    query.exec();
+}
+
+bool IsBlank(const QString &text)
+{
+    return QString(text).remove(QLatin1Char(' ')).isEmpty();
+}
+
+} // namespace
+
+bool IsFileValid(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool HasCheckedRecord(const QList<RecordRow> &rows)
+{
+    return std::any_of(rows.cbegin(), rows.cend(), [](const RecordRow &row) { return row.checked; });
+}
+
+bool RemoveRecordingFile(const QString &path)
+{
+    QFile::remove(path);
+    return !QFileInfo::exists(path);
+}
+
+DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows)
+{
+    DeleteOutcome outcome;
+    for (const RecordRow &row : rows) {
+        if (row.checked && RemoveRecordingFile(row.filePath)) {
+            DeleteRecord(row.filePath);
+            ++outcome.deletedCount;
+            continue;
+        }
+        outcome.someRefused = outcome.someRefused || row.checked;
+        outcome.keptRows.append(row);
+    }
+    return outcome;
+}
+
+RenameDecision CheckRename(const QString &oldPath, const QString &typedName)
+{
+    RenameDecision decision;
+    if (IsBlank(typedName))
+        return decision;
+    const QString name = typedName + QStringLiteral(".wav");
+    const QString candidate = QFileInfo(oldPath).path() + QLatin1Char('/') + name;
+    if (candidate != oldPath && QFileInfo(candidate).isFile()) {
+        decision.check = RenameCheck::NameTaken;
+        return decision;
+    }
+    decision.check = RenameCheck::Accepted;
+    decision.newName = name;
+    decision.newPath = candidate;
+    return decision;
+}
+
+bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath)
+{
+    if (!QFile::rename(oldPath, newPath))
+        return false;
+    RenameRecord(oldPath, newName, newPath);
+    return true;
+}
+
+ExportPlan PlanExport(const QList<RecordRow> &rows)
+{
+    ExportPlan plan;
+    for (const RecordRow &row : rows) {
+        if (!row.checked)
+            continue;
+        if (IsFileValid(row.filePath))
+            plan.taken.append(row);
+        else
+            plan.partial = true;
+    }
+    return plan;
+}
+
+bool IsWritableDirectory(const QString &dir)
+{
+    const QFileInfo info(dir);
+    return info.isDir() && info.isWritable();
+}
+
+QString WithTimeSuffix(const QString &target, const QDateTime &time)
+{
+    QString suffixed = target;
+    return suffixed.insert(std::max(0, int(target.size()) - kExtensionLength),
+                           time.toString(QStringLiteral("-yyMMddhhmmsszzz")));
+}
+
+QString FreeExportTarget(const QString &dir, const QString &fileName)
+{
+    const QString target = dir + QLatin1Char('/') + fileName;
+    QString candidate = target;
+    while (QFileInfo::exists(candidate))
+        candidate = WithTimeSuffix(target, QDateTime::currentDateTime());
+    return candidate;
+}
+
+bool CopyRecordsTo(const QList<RecordRow> &records, const QString &dir)
+{
+    bool allCopied = true;
+    for (const RecordRow &record : records) {
+        if (!QFile::copy(record.filePath, FreeExportTarget(dir, record.fileName)))
+            allCopied = false;
+    }
+    return allCopied;
+}

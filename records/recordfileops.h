@@ -1,0 +1,63 @@
+#pragma once
+
+#include "records/recordrow.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// True when the path is not empty and names an existing regular file.
+bool IsFileValid(const QString &path);
+
+bool HasCheckedRecord(const QList<RecordRow> &rows);
+
+// Delete: the checked records whose files are gone afterwards lose their
+// record in SaveViewDisp and their row; a file that was already gone counts as
+// deleted. A record whose file still exists after the removal was refused
+// keeps its record, row and mark.
+struct DeleteOutcome
+{
+    QList<RecordRow> keptRows; // in page order, not renumbered
+    int deletedCount = 0;
+    bool someRefused = false;
+};
+
+DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows);
+// Removes the file; true when no file of that path is left.
+bool RemoveRecordingFile(const QString &path);
+
+// Rename: the check of the name typed in the rename dialog.
+enum class RenameCheck {
+    Blank,     // empty or blanks only: the dialog stays open, silently
+    NameTaken, // another file of that name is in the folder
+    Accepted,  // also for the unchanged name; newPath then equals the old path
+};
+
+struct RenameDecision
+{
+    RenameCheck check = RenameCheck::Blank;
+    QString newName;
+    QString newPath;
+};
+
+RenameDecision CheckRename(const QString &oldPath, const QString &typedName);
+// Renames the file and then its record; false when the file system refused.
+bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath);
+
+// Export: the checked records with an existing file are taken; a checked
+// record whose file is missing makes the export partial.
+struct ExportPlan
+{
+    QList<RecordRow> taken;
+    bool partial = false;
+};
+
+ExportPlan PlanExport(const QList<RecordRow> &rows);
+bool IsWritableDirectory(const QString &dir);
+// target with "-yyMMddhhmmsszzz" of time inserted before its last four
+// characters (the ".wav").
+QString WithTimeSuffix(const QString &target, const QDateTime &time);
+// dir/fileName, or while that is taken, the same with the current time suffix.
+QString FreeExportTarget(const QString &dir, const QString &fileName);
+// Copies every record's file into dir; true when every copy succeeded.
+bool CopyRecordsTo(const QList<RecordRow> &records, const QString &dir);

@@ -1,0 +1,85 @@
+#include "records/renamedialog.h"
+#include "ui_renamedialog.h"
+
+#include "records/recordfileops.h"
+#include "ui/msgtipwidthsinglebtn.h"
+#include "ui/windowbackground.h"
+
+#include <QFileInfo>
+#include <QRegExpValidator>
+
+namespace {
+
+// Any text without \ / : | * ? " < >
+const char *const kAllowedName = "[^\\\\/:|*?\"<>]*";
+
+} // namespace
+
+RenameDialog::RenameDialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::RenameDialog)
+{
+    ui->setupUi(this);
+    setWindowTitle(ui->label_RenameTitle->text());
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    ui->ledt_Rename->setValidator(
+        new QRegExpValidator(QRegExp(QString::fromLatin1(kAllowedName)), ui->ledt_Rename));
+    InitStyle();
+}
+
+RenameDialog::~RenameDialog() = default;
+
+void RenameDialog::ShowName()
+{
+    ui->ledt_Rename->setText(QFileInfo(m_oldPath).completeBaseName());
+}
+
+void RenameDialog::mousePressEvent(QMouseEvent *event)
+{
+    m_drag.Press(event);
+}
+
+void RenameDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    m_drag.Move(this, event);
+}
+
+void RenameDialog::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_drag.Release(event);
+}
+
+void RenameDialog::on_pbtn_OK_clicked()
+{
+    const RenameDecision decision = CheckRename(m_oldPath, ui->ledt_Rename->text());
+    switch (decision.check) {
+    case RenameCheck::Blank:
+        return;
+    case RenameCheck::NameTaken:
+        MsgTipWidthSingleBtn::ShowTip(tr("Rename"), tr("File name exists, please re-modify!"),
+                                      tr("Cancel"), nullptr);
+        return;
+    case RenameCheck::Accepted:
+        m_newName = decision.newName;
+        m_newPath = decision.newPath;
+        done(QDialog::Accepted);
+        return;
+    }
+}
+
+void RenameDialog::on_pbtn_Cancel_clicked()
+{
+    done(QDialog::Rejected);
+}
+
+void RenameDialog::on_pbtn_RenameClose_clicked()
+{
+    close();
+}
+
+void RenameDialog::InitStyle()
+{
+    PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_ImportAndRename.png"));
+}
