@@ -1,9 +1,13 @@
 #include "app/mainwindow.h"
 
+#include "import/operathread.h"
+#include "records/checkboxdelegate.h"
+#include "records/tablemodel.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/windowbackground.h"
 #include "ui_mainwindow.h"
 
+#include <QMenu>
 #include <QMouseEvent>
 #include <cstdlib>
 
@@ -27,16 +31,24 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(kMainWindowFlags);
     PaintBackground();
-
-    m_currentTimeText = QStringLiteral("00:00:00");
-    m_totalTimeText = QStringLiteral("00:00:00");
+    InitSearchWidgets();
+    InitTreeAndThread();
+    InitTableView();
+    InitPlayer();
     m_tipDlg.ReloadLanguage();
+    UpdatePageInfo();
 }
 
+// The worker is stopped before the working database it writes to goes away.
 MainWindow::~MainWindow()
 {
+    delete m_worker;
     m_dbProcess.CloseDatabase();
     delete ui;
+    delete m_treeMenu;
+    delete m_rowMenu;
+    delete m_checkBoxDelegate;
+    delete m_tableModel;
 }
 
 // A failed start-up check ends the process before the window is shown. The

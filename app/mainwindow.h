@@ -1,15 +1,29 @@
 #pragma once
 
+#include "records/recordquery.h"
+#include "records/recordrow.h"
 #include "store/dbprocess.h"
 #include "ui/tipdlg.h"
 #include "ui/titlestripdrag.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QMap>
 #include <QMediaPlayer>
 #include <QMediaPlaylist>
+#include <QModelIndex>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <memory>
+
+class CheckBoxDelegate;
+class OperaThread;
+class QAction;
+class QMenu;
+class QPushButton;
+class QTreeWidgetItem;
+class TableModel;
 
 namespace Ui {
 class MainWindow;
@@ -35,6 +49,34 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private slots:
+    void TreeViewUpdata();
+    void FindOverAndDisplayToTable();
+    void CheckBoxChanged(int row, int value);
+    void Clicked_rightMenu(QPoint pos);
+    void RightMenuToPlay();
+    void RightMenuToRename();
+    void TreeClick_rightMenu(QPoint pos);
+    void RightMenuToDelTreeItem();
+    void TreeWidgetItemClicked(QTreeWidgetItem *item, int column);
+    void on_pbtn_ImportFile_clicked();
+    void on_pbtn_SelectAll_clicked();
+    void on_pbtn_ReverseSelect_clicked();
+    void on_pbtn_Del_clicked();
+    void on_pbtn_AddToFolder_clicked();
+    void on_pbtn_ClearList_clicked();
+    void on_pbtn_FirstPage_clicked();
+    void on_pbtn_PrePage_clicked();
+    void on_pbtn_NextPage_clicked();
+    void on_pbtn_LastPage_clicked();
+    void on_pbtn_Confirm_clicked();
+    void on_pbtn_Search_clicked();
+    void on_tableView_doubleClicked(QModelIndex index);
+    void on_pbtn_PlayorPause_clicked();
+    void on_hs_SoundPlayProgress_valueChanged(int value);
+    void on_hs_SoundVolume_valueChanged(int value);
+    void on_pbtn_PreSound_clicked();
+    void on_pbtn_NextSound_clicked();
+    void on_pbtn_Volume_clicked();
     void on_pbtn_Min_clicked();
     void on_pbtn_Close_clicked();
 
@@ -48,9 +90,51 @@ private:
     QString GetLanguageName(const QString &path, QString &identifier);
     bool LoadLanguage(QString &identifier);
 
+    // Import-path tree
+    void InitTreeAndThread();
+    QString GetItemPath(QTreeWidgetItem *item) const;
+    bool LoadImportPath(const QString &path, int treeNodeID);
+    void RunWorkerJob();
+    void ForgetRemovedItems(const QTreeWidgetItem *removed);
+
+    // Record list
+    void InitSearchWidgets();
+    void InitTableView();
+    void UpdatePageInfo();
+    bool LoadPage(PageLoadMode mode);
+    void GoToPage(PageLoadMode mode);
+    void ShowPageRows(const QList<RecordRow> &rows);
+    void MoveCheckedCount(int change);
+    int CurrentRow() const;
+    bool HasRow(int row) const;
+
+    // Player
+    void InitPlayer();
+    bool IsPlaying() const;
+    void FillPlayList(QList<RecordRow> *records, QMediaPlaylist *playlist, QMediaPlayer *player);
+    void RefreshPlayList();
+    void PlayRecord(const QList<RecordRow> *records, int row);
+    int FindInPlayList(const QString &path, QMediaPlaylist *playlist);
+    void SetBtnImageStyle(QPushButton *button, const QString &name);
+    void PlayDurationChanged(qint64 duration);
+    void PlayPositionChanged(qint64 position);
+    void PlayStateChanged(QMediaPlayer::State state);
+    void ShowTimeLabel();
+    void ShowInvalidFile(const QString &fileName);
+
     TitleStripDrag m_drag{kTitleBandHeight};
     Ui::MainWindow *ui;
+    OperaThread *m_worker = nullptr;
     TipDlg m_tipDlg;
+    TableModel *m_tableModel = nullptr;
+    QMenu *m_rowMenu = nullptr;
+    QAction *m_playAction = nullptr;
+    QAction *m_renameAction = nullptr;
+    QMenu *m_settingMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_listNumberMenu = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QList<RecordRow> m_pageRecords;
     DbProcess m_dbProcess;
     QString m_currentImportPath;
     QString m_selectStatement;
@@ -58,13 +142,26 @@ private:
     QString m_checkedCountStatement;
     int m_pageSize = 200;
     int m_currentPage = 1;
-    int m_checkedCount = 0;
-    int m_totalCount = 0;
+    unsigned int m_checkedCount = 0;
+    unsigned int m_totalCount = 0;
+    CheckBoxDelegate *m_checkBoxDelegate = nullptr;
     QTranslator m_translator;
     QString m_currentTimeText;
     QMediaPlaylist m_playlist;
+    // Holds the one recording of an unchecked row while it plays.
+    std::unique_ptr<QMediaPlaylist> m_singlePlaylist;
     QString m_totalTimeText;
     QMediaPlayer m_player;
+    QAction *m_checkedLanguageAction = nullptr;
+    QMap<QAction *, QString> m_languageActionFiles;
     QStringList m_languageFiles;
+    QAction *m_checkedPageSizeAction = nullptr;
+    QMap<QAction *, int> m_pageSizeActions;
+    QList<int> m_pageSizes;
     QString m_languageID;
+    QMenu *m_treeMenu = nullptr;
+    QAction *m_deleteTreeAction = nullptr;
+    int m_nextTreeNodeID = 0;
+    QTreeWidgetItem *m_lastClickedItem = nullptr;
+    QTreeWidgetItem *m_rightClickedItem = nullptr;
 };

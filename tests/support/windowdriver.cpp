@@ -78,19 +78,24 @@ QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text)
     return nullptr;
 }
 
+// A point on the item's text; long paths run past the narrow tree's edge.
+QPoint PointOnItem(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    tree->scrollToItem(item);
+    const QRect rect = tree->visualItemRect(item);
+    return QPoint(rect.left() + 8, rect.center().y());
+}
+
 void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item)
 {
     QTreeWidget *tree = Tree(window);
-    tree->scrollToItem(item);
-    const QRect rect = tree->visualItemRect(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, PointOnItem(tree, item));
 }
 
 void RemoveTreeItem(MainWindow *window, QTreeWidgetItem *item, bool confirm)
 {
     QTreeWidget *tree = Tree(window);
-    tree->scrollToItem(item);
-    const QPoint pos = tree->visualItemRect(item).center();
+    const QPoint pos = PointOnItem(tree, item);
     AnswerModal("MessageTip", [confirm](QDialog *dialog) {
         Child<QPushButton>(dialog, confirm ? "pbtn_OK" : "pbtn_Cancel")->click();
     });

@@ -1,0 +1,170 @@
+// The import-path tree of the main window: importing folders and files,
+// loading an item's recordings and removing items.
+
+#include "app/mainwindow.h"
+#include "import/importrecordfile.h"
+#include "import/operathread.h"
+#include "import/treepaths.h"
+#include "ui/messagetip.h"
+#include "ui/msgtipwidthsinglebtn.h"
+#include "ui_mainwindow.h"
+
+#include <QCursor>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSqlQuery>
+
+void MainWindow::InitTreeAndThread()
+{
+    ui->treeWidget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_worker = new OperaThread;
+    connect(m_worker, &OperaThread::UpdataTree, this, &MainWindow::TreeViewUpdata);
+    connect(m_worker, &OperaThread::EndFindWav, this, &MainWindow::FindOverAndDisplayToTable);
+    connect(this, &MainWindow::CloseTipDlg_signals, &m_tipDlg, &TipDlg::Close_slots);
+
+    m_treeMenu = new QMenu;
+    m_deleteTreeAction = new QAction(tr("Delete"), this);
+    m_treeMenu->addAction(m_deleteTreeAction);
+    ui->treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->treeWidget, &QTreeWidget::customContextMenuRequested, this,
+            &MainWindow::TreeClick_rightMenu);
+    connect(m_deleteTreeAction, &QAction::triggered, this, &MainWindow::RightMenuToDelTreeItem);
+    connect(ui->treeWidget, &QTreeWidget::itemClicked, this, &MainWindow::TreeWidgetItemClicked);
+}
+
+// Starts the job set up on the worker and waits in the progress dialog. After
+// Cancel the worker is waited for, so nothing touches the database or starts
+// another job while it still runs; its end signal still arrives.
+void MainWindow::RunWorkerJob()
+{
+    // The last job emits its end signal just before its thread finishes, and
+    // start() does nothing while the thread still runs.
+    m_worker->wait();
+    m_worker->start();
+    if (m_tipDlg.exec() == 0)
+        m_worker->CancelAndWait();
+}
+
+void MainWindow::on_pbtn_ImportFile_clicked()
+{
+    if (IsPlaying())
+        return;
+    ImportRecordFile dialog;
+    if (dialog.exec() != 1)
+        return;
+    const QString path = dialog.GetSelectPath();
+    const bool folderMode = dialog.GetSelectMode() == 1;
+    const QFileInfo info(path);
+    if (!info.exists() || (folderMode ? !info.isDir() : !info.isFile())) {
+        MsgTipWidthSingleBtn::ShowTip(tr("Import"),
+                                      folderMode ? tr("Folder does not exist!")
+                                                 : tr("File does not exist!"),
+                                      tr("Cancel"), nullptr);
+        return;
+    }
+
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, path);
+    item->setData(0, Qt::UserRole, m_nextTreeNodeID);
+    if (folderMode)
+        ui->treeWidget->setColumnCount(1);
+    ui->treeWidget->addTopLevelItem(item);
+    if (folderMode) {
+        m_worker->SetMode(1);
+        m_worker->SetTreeJob(item, path);
+        RunWorkerJob();
+    }
+    ++m_nextTreeNodeID;
+}
+
+void MainWindow::TreeViewUpdata()
+{
+    m_worker->AttachBuiltTree();
+    QTreeWidget *tree = ui->treeWidget;
+    if (tree->topLevelItemCount() > 0) {
+        tree->collapseAll();
+        tree->expandItem(tree->topLevelItem(tree->topLevelItemCount() - 1));
+    }
+    emit CloseTipDlg_signals();
+}
+
+void MainWindow::TreeWidgetItemClicked(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(column)
+    if (item == m_lastClickedItem)
+        return;
+    m_lastClickedItem = item;
+    if (!LoadImportPath(GetItemPath(item), TreeNodeNumber(item)))
+        FindOverAndDisplayToTable();
+}
+
+QString MainWindow::GetItemPath(QTreeWidgetItem *item) const
+{
+    return TreeItemPath(item);
+}
+
+bool MainWindow::LoadImportPath(const QString &path, int treeNodeID)
+{
+    QSqlQuery().exec(QStringLiteral("delete from SaveViewDisp"));
+    if (!QFileInfo::exists(path))
+        return false;
+    m_currentImportPath = path;
+    m_worker->SetMode(2);
+    m_worker->SetScanJob(path, treeNodeID);
+    RunWorkerJob();
+    return true;
+}
+
+void MainWindow::TreeClick_rightMenu(QPoint pos)
+{
+    if (IsPlaying())
+        return;
+    if (!ui->treeWidget->indexAt(pos).isValid())
+        return;
+    m_rightClickedItem = ui->treeWidget->itemAt(pos);
+    m_treeMenu->exec(QCursor::pos());
+}
+
+void MainWindow::RightMenuToDelTreeItem()
+{
+    QTreeWidgetItem *removed = m_rightClickedItem;
+    if (!removed)
+        return;
+    if (MessageTip::ShowTip(tr("Delete"), tr("Are you sure want to delete?"), tr("Delete"),
+                            tr("Cancel"), nullptr)
+        != 1)
+        return;
+
+    const int removedNode = TreeNodeNumber(removed);
+    const QString removedPath = GetItemPath(removed);
+    const QString lastPath = GetItemPath(m_lastClickedItem);
+    const int lastNode = m_lastClickedItem ? TreeNodeNumber(m_lastClickedItem) : -1;
+    const bool reload = RemovalReloadsList(removed, m_lastClickedItem);
+
+    if (QTreeWidgetItem *parent = removed->parent())
+        parent->removeChild(removed);
+    else
+        ui->treeWidget->takeTopLevelItem(ui->treeWidget->indexOfTopLevelItem(removed));
+
+    QSqlQuery insert;
+    insert.prepare(QStringLiteral(
+        "insert into IgnorePathTab([TreeNodeID], [IgnorePath]) values(?, ?)"));
+    insert.addBindValue(removedNode);
+    insert.addBindValue(removedPath);
+    insert.exec();
+
+    ForgetRemovedItems(removed);
+    delete removed;
+
+    if (reload && !LoadImportPath(lastPath, lastNode))
+        FindOverAndDisplayToTable();
+}
+
+// The removed items are destroyed; the remembered items must not outlive them.
+void MainWindow::ForgetRemovedItems(const QTreeWidgetItem *removed)
+{
+    if (IsWithinSubtree(m_lastClickedItem, removed))
+        m_lastClickedItem = nullptr;
+    m_rightClickedItem = nullptr;
+}

@@ -1,0 +1,220 @@
+// The main window's player: the page playlist of the checked recordings and
+// the controls under the table.
+
+#include "app/mainwindow.h"
+#include "player/playlistrules.h"
+#include "records/checkboxdelegate.h"
+#include "records/recordfileops.h"
+#include "records/tablemodel.h"
+#include "ui/msgtipwidthsinglebtn.h"
+#include "ui/stylesheetbuilder.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+const char *const kZeroTime = "00:00:00";
+constexpr int kDefaultVolume = 50;
+}
+
+void MainWindow::InitPlayer()
+{
+    m_currentTimeText = QLatin1String(kZeroTime);
+    m_totalTimeText = QLatin1String(kZeroTime);
+    ui->hs_SoundVolume->setValue(kDefaultVolume);
+    m_player.setVolume(kDefaultVolume);
+    connect(&m_player, &QMediaPlayer::durationChanged, this, &MainWindow::PlayDurationChanged);
+    connect(&m_player, &QMediaPlayer::positionChanged, this, &MainWindow::PlayPositionChanged);
+    connect(&m_player, &QMediaPlayer::stateChanged, this, &MainWindow::PlayStateChanged);
+}
+
+bool MainWindow::IsPlaying() const
+{
+    return m_player.state() == QMediaPlayer::PlayingState;
+}
+
+void MainWindow::ShowTimeLabel()
+{
+    ui->label_SoundPlayProcessAndTimeLen->setText(m_currentTimeText + QLatin1Char('/')
+                                                  + m_totalTimeText);
+}
+
+void MainWindow::PlayDurationChanged(qint64 duration)
+{
+    if (m_player.state() == QMediaPlayer::StoppedState)
+        return;
+    ui->hs_SoundPlayProgress->setRange(0, int(duration));
+    ui->hs_SoundPlayProgress->setEnabled(duration > 0);
+    ui->hs_SoundPlayProgress->setPageStep(int(duration / 100));
+    m_totalTimeText = PlayTimeText(duration);
+    ui->label_SoundPlayProcessAndTimeLen->setText(QLatin1String(kZeroTime) + QLatin1Char('/')
+                                                  + m_totalTimeText);
+    if (QMediaPlaylist *playlist = m_player.playlist())
+        ui->label_WavFileName->setText(playlist->currentMedia().request().url().fileName());
+}
+
+void MainWindow::PlayPositionChanged(qint64 position)
+{
+    ui->hs_SoundPlayProgress->setValue(int(position));
+    m_currentTimeText = PlayTimeText(position);
+    ShowTimeLabel();
+}
+
+void MainWindow::on_hs_SoundPlayProgress_valueChanged(int value)
+{
+    if (SliderSeeks(m_player.position(), value))
+        m_player.setPosition(value);
+}
+
+void MainWindow::PlayStateChanged(QMediaPlayer::State state)
+{
+    const bool playing = state == QMediaPlayer::PlayingState;
+    SetBtnImageStyle(ui->pbtn_PlayorPause, playing ? QStringLiteral("SoundPause")
+                                                   : QStringLiteral("PlaySound"));
+    m_checkBoxDelegate->SetCheckable(!playing);
+    for (QAction *action : m_languageActionFiles.keys())
+        if (action != m_checkedLanguageAction)
+            action->setCheckable(!playing);
+    for (QAction *action : m_pageSizeActions.keys())
+        if (action != m_checkedPageSizeAction)
+            action->setCheckable(!playing);
+}
+
+void MainWindow::SetBtnImageStyle(QPushButton *button, const QString &name)
+{
+    if (button)
+        button->setStyleSheet(PushButtonRules(PushButtonStyle{name}));
+}
+
+void MainWindow::on_hs_SoundVolume_valueChanged(int value)
+{
+    m_player.setVolume(value);
+    SetBtnImageStyle(ui->pbtn_Volume, value > 0 ? QStringLiteral("SoundVolume")
+                                                : QStringLiteral("SoundSlient"));
+}
+
+void MainWindow::on_pbtn_Volume_clicked()
+{
+    ui->hs_SoundVolume->setValue(ui->hs_SoundVolume->value() > 0 ? 0 : kDefaultVolume);
+}
+
+void MainWindow::on_pbtn_PreSound_clicked()
+{
+    QMediaPlaylist *playlist = m_player.playlist();
+    if (playlist && playlist->currentIndex() > 0)
+        playlist->previous();
+}
+
+void MainWindow::on_pbtn_NextSound_clicked()
+{
+    QMediaPlaylist *playlist = m_player.playlist();
+    if (playlist && playlist->currentIndex() < playlist->mediaCount() - 1)
+        playlist->next();
+}
+
+void MainWindow::FillPlayList(QList<RecordRow> *records, QMediaPlaylist *playlist,
+                              QMediaPlayer *player)
+{
+    if (!records || !playlist || !player)
+        return;
+    player->stop();
+    m_currentTimeText = QLatin1String(kZeroTime);
+    m_totalTimeText = QLatin1String(kZeroTime);
+    ShowTimeLabel();
+    ui->label_WavFileName->clear();
+    FillWithCheckedRecordings(playlist, *records);
+    if (playlist->isEmpty())
+        return;
+    player->setPlaylist(playlist);
+    playlist->setCurrentIndex(0);
+}
+
+void MainWindow::RefreshPlayList()
+{
+    FillPlayList(&m_pageRecords, &m_playlist, &m_player);
+}
+
+int MainWindow::FindInPlayList(const QString &path, QMediaPlaylist *playlist)
+{
+    return PurgeAndFind(playlist, path);
+}
+
+void MainWindow::ShowInvalidFile(const QString &fileName)
+{
+    MsgTipWidthSingleBtn::ShowTip(tr("Play"), tr("Invalid File:") + QLatin1Char(' ') + fileName,
+                                  tr("OK"), nullptr);
+}
+
+void MainWindow::PlayRecord(const QList<RecordRow> *records, int row)
+{
+    if (!records || row < 0 || row >= records->size())
+        return;
+    const RecordRow &record = records->at(row);
+    if (!IsFileValid(record.filePath)) {
+        ShowInvalidFile(record.fileName);
+        return;
+    }
+    if (record.checked) {
+        const int index = FindInPlayList(record.filePath, &m_playlist);
+        if (index < 0)
+            return;
+        m_player.setPlaylist(&m_playlist);
+        m_playlist.setCurrentIndex(index);
+    } else {
+        auto single = std::make_unique<QMediaPlaylist>();
+        single->addMedia(QMediaContent(QUrl::fromLocalFile(record.filePath)));
+        m_player.setPlaylist(single.get());
+        single->setCurrentIndex(0);
+        m_singlePlaylist = std::move(single);
+    }
+    m_player.play();
+}
+
+void MainWindow::on_pbtn_PlayorPause_clicked()
+{
+    switch (m_player.state()) {
+    case QMediaPlayer::PlayingState:
+        m_player.pause();
+        return;
+    case QMediaPlayer::PausedState:
+        m_player.play();
+        return;
+    case QMediaPlayer::StoppedState:
+        break;
+    }
+    if (m_playlist.isEmpty())
+        return;
+    if (!IsMediaValid(m_playlist.media(0))) {
+        ShowInvalidFile(m_playlist.media(0).request().url().fileName());
+        return;
+    }
+    m_player.setPlaylist(&m_playlist);
+    m_playlist.setCurrentIndex(0);
+    m_player.play();
+}
+
+void MainWindow::on_tableView_doubleClicked(QModelIndex index)
+{
+    if (IsPlaying())
+        return;
+    if (index.column() > 0 && HasRow(index.row()))
+        PlayRecord(&m_pageRecords, index.row());
+}
+
+void MainWindow::RightMenuToPlay()
+{
+    const int row = CurrentRow();
+    if (HasRow(row))
+        PlayRecord(&m_pageRecords, row);
+}
+
+void MainWindow::on_pbtn_ClearList_clicked()
+{
+    if (IsPlaying())
+        return;
+    m_pageRecords.clear();
+    m_tableModel->SetRows(m_pageRecords);
+    RefreshPlayList();
+}

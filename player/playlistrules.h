@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QMediaContent;
+class QMediaPlaylist;
+struct RecordRow;
+
+// A playing time of milliseconds as "hh:mm:ss"; hours may pass 23.
+QString PlayTimeText(qint64 milliseconds);
+
+// The progress slider seeks only when it is 100 ms or more off the position.
+bool SliderSeeks(qint64 position, int sliderValue);
+
+// True when the entry's local file path names an existing regular file.
+bool IsMediaValid(const QMediaContent &media);
+
+// Empties the playlist and fills it with the checked rows whose file exists,
+// in page order.
+void FillWithCheckedRecordings(QMediaPlaylist *playlist, const QList<RecordRow> &records);
+
+// Drops the entries whose files have gone, then returns the index of path in
+// the playlist, or -1.
+int PurgeAndFind(QMediaPlaylist *playlist, const QString &path);

@@ -1,0 +1,212 @@
+// The record list of the main window: the table, the search and the pages.
+
+#include "app/mainwindow.h"
+#include "records/checkboxdelegate.h"
+#include "records/myvalidator.h"
+#include "records/tablemodel.h"
+#include "ui/msgtipwidthsinglebtn.h"
+#include "ui_mainwindow.h"
+
+#include <QCursor>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QMenu>
+
+namespace {
+
+const QDate kFirstSearchDate(1900, 1, 1);
+const QDate kLastSearchDate(2037, 1, 1);
+constexpr int kCheckColumnWidth = 25;
+const int kColumnWidths[] = {kCheckColumnWidth, 34, 98, 120, 70, 79, 77, 77, 101, 59, 86, 86};
+
+void FillFilterBox(QComboBox *box, const QList<FilterItem> &items)
+{
+    for (const FilterItem &item : items)
+        box->addItem(QIcon(), item.text, item.code);
+}
+
+// The edits' date and time to the second; milliseconds are dropped.
+QDateTime SearchBound(const QDateEdit *date, const QTimeEdit *time)
+{
+    const QTime t = time->time();
+    return QDateTime(date->date(), QTime(t.hour(), t.minute(), t.second()));
+}
+
+} // namespace
+
+void MainWindow::InitSearchWidgets()
+{
+    ui->dateEdit_Begin->setDateRange(kFirstSearchDate, kLastSearchDate);
+    ui->dateEdit_Begin->setCalendarPopup(true);
+    ui->dateEdit_End->setDateRange(kFirstSearchDate, kLastSearchDate);
+    ui->dateEdit_End->setCalendarPopup(true);
+    ui->dateEdit_End->setDate(QDate::currentDate());
+    ui->timeEdit_End->setTime(QTime::currentTime());
+    FillFilterBox(ui->comBox_CallType, CallTypeFilterItems());
+    FillFilterBox(ui->comBox_RecordType, RecordTypeFilterItems());
+    ui->ledt_ID->setValidator(new QIntValidator(0, 99999999, this));
+}
+
+void MainWindow::InitTableView()
+{
+    m_tableModel = new TableModel;
+    m_checkBoxDelegate = new CheckBoxDelegate;
+    QTableView *table = ui->tableView;
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setHighlightSections(false);
+    table->verticalHeader()->hide();
+    table->setShowGrid(true);
+    table->setFrameShape(QFrame::NoFrame);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setModel(m_tableModel);
+    table->setItemDelegate(m_checkBoxDelegate);
+    for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
+        table->setColumnWidth(column, kColumnWidths[column]);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+
+    m_rowMenu = new QMenu;
+    m_playAction = new QAction(tr("Play"), this);
+    m_renameAction = new QAction(tr("ReName"), this);
+    m_rowMenu->addAction(m_playAction);
+    m_rowMenu->addAction(m_renameAction);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    ui->ledt_CurrentPage->setValidator(new MyValidator(1, 99999, ui->ledt_CurrentPage));
+    ui->ledt_CurrentPage->setMaxLength(5);
+    ui->ledt_SelectCount->setFocusPolicy(Qt::NoFocus);
+
+    connect(m_tableModel, SIGNAL(CheckBoxChange_Signals(int,int)), this,
+            SLOT(CheckBoxChanged(int,int)));
+    connect(table, SIGNAL(customContextMenuRequested(QPoint)), this,
+            SLOT(Clicked_rightMenu(QPoint)));
+    connect(m_playAction, SIGNAL(triggered(bool)), this, SLOT(RightMenuToPlay()));
+    connect(m_renameAction, SIGNAL(triggered(bool)), this, SLOT(RightMenuToRename()));
+}
+
+void MainWindow::Clicked_rightMenu(QPoint pos)
+{
+    if (IsPlaying())
+        return;
+    if (pos.x() <= kCheckColumnWidth)
+        return;
+    if (!HasRow(CurrentRow()))
+        return;
+    m_rowMenu->exec(QCursor::pos());
+}
+
+int MainWindow::CurrentRow() const
+{
+    return ui->tableView->currentIndex().row();
+}
+
+bool MainWindow::HasRow(int row) const
+{
+    return row >= 0 && row < m_pageRecords.size();
+}
+
+void MainWindow::ShowPageRows(const QList<RecordRow> &rows)
+{
+    m_pageRecords = rows;
+    m_tableModel->SetRows(m_pageRecords);
+}
+
+void MainWindow::MoveCheckedCount(int change)
+{
+    m_checkedCount = MovedCount(m_checkedCount, change);
+}
+
+void MainWindow::UpdatePageInfo()
+{
+    ui->ledt_SelectCount->setText(QString::number(m_checkedCount));
+    ui->ledt_CurrentPage->setText(QString::number(m_currentPage));
+    ui->label_Page->setText(QStringLiteral("%1/%2").arg(
+        QString::number(m_currentPage), QString::number(PageCount(m_totalCount, m_pageSize))));
+}
+
+bool MainWindow::LoadPage(PageLoadMode mode)
+{
+    m_totalCount = unsigned(CountRecords(m_countStatement));
+    const PageState state{m_pageSize, m_currentPage, m_totalCount};
+    const int page = RequestedPage(mode, state, ui->ledt_CurrentPage->text().toInt());
+    if (page == 0)
+        return false;
+    if (mode == PageSearch)
+        m_checkedCount = unsigned(CountRecords(m_checkedCountStatement));
+    m_currentPage = page;
+    ShowPageRows(LoadPageRows(m_selectStatement, m_pageSize, page));
+    return true;
+}
+
+void MainWindow::on_pbtn_Search_clicked()
+{
+    if (IsPlaying())
+        return;
+    SearchFilter filter;
+    filter.start = SearchBound(ui->dateEdit_Begin, ui->timeEdit_Begin);
+    filter.end = SearchBound(ui->dateEdit_End, ui->timeEdit_End);
+    if (filter.end < filter.start) {
+        MsgTipWidthSingleBtn::ShowTip(tr("Search"), tr("Start time is greater than the end time!"),
+                                      tr("Cancel"), nullptr);
+        return;
+    }
+    filter.idText = ui->ledt_ID->text();
+    filter.recordTypeIndex = ui->comBox_RecordType->currentIndex();
+    filter.callTypeIndex = ui->comBox_CallType->currentIndex();
+    filter.keyword = ui->ledt_KeyWord->text();
+    const ListingStatements statements = BuildSearchStatements(filter);
+    m_selectStatement = statements.select;
+    m_countStatement = statements.count;
+    m_checkedCountStatement = statements.checkedCount;
+    LoadPage(PageSearch);
+    UpdatePageInfo();
+    RefreshPlayList();
+}
+
+void MainWindow::FindOverAndDisplayToTable()
+{
+    m_countStatement = AllRecordsCountStatement();
+    m_totalCount = unsigned(CountRecords(m_countStatement));
+    m_selectStatement = AllRecordsSelectStatement();
+    ShowPageRows(LoadPageRows(m_selectStatement, m_pageSize, 1));
+    m_checkedCount = 0;
+    m_currentPage = 1;
+    UpdatePageInfo();
+    RefreshPlayList();
+    emit CloseTipDlg_signals();
+}
+
+// A page request that is refused changes nothing at all.
+void MainWindow::GoToPage(PageLoadMode mode)
+{
+    if (!LoadPage(mode))
+        return;
+    UpdatePageInfo();
+    RefreshPlayList();
+}
+
+void MainWindow::on_pbtn_FirstPage_clicked()
+{
+    if (HomeButtonLoads(m_currentPage))
+        GoToPage(PageHome);
+}
+
+void MainWindow::on_pbtn_PrePage_clicked()
+{
+    GoToPage(PagePrevious);
+}
+
+void MainWindow::on_pbtn_NextPage_clicked()
+{
+    GoToPage(PageNext);
+}
+
+void MainWindow::on_pbtn_LastPage_clicked()
+{
+    GoToPage(PageLast);
+}
+
+void MainWindow::on_pbtn_Confirm_clicked()
+{
+    GoToPage(PageGoto);
+}
