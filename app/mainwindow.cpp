@@ -31,10 +31,12 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(kMainWindowFlags);
     PaintBackground();
+    InitSettingMenu();
     InitSearchWidgets();
     InitTreeAndThread();
     InitTableView();
     InitPlayer();
+    InitStyle();
     m_tipDlg.ReloadLanguage();
     UpdatePageInfo();
 }

@@ -58,6 +58,9 @@ private slots:
     void TreeClick_rightMenu(QPoint pos);
     void RightMenuToDelTreeItem();
     void TreeWidgetItemClicked(QTreeWidgetItem *item, int column);
+    void LanguageChanged();
+    void ListNumberChanged();
+    void AboutClick();
     void on_pbtn_ImportFile_clicked();
     void on_pbtn_SelectAll_clicked();
     void on_pbtn_ReverseSelect_clicked();
@@ -89,6 +92,11 @@ private:
     void LanguageIDConfig(QString &identifier, bool read);
     QString GetLanguageName(const QString &path, QString &identifier);
     bool LoadLanguage(QString &identifier);
+    void InitSettingMenu();
+    void RetranslateOutsideForm();
+
+    // Look
+    void InitStyle();
 
     // Import-path tree
     void InitTreeAndThread();

@@ -1,6 +1,8 @@
 #include "import/importrecordfile.h"
 
+#include "ui/dialogtheme.h"
 #include "ui/msgtipwidthsinglebtn.h"
+#include "ui/stylesheetbuilder.h"
 #include "ui/windowbackground.h"
 #include "ui_importrecordfile.h"
 
@@ -116,4 +118,19 @@ void ImportRecordFile::SelectMode(int mode)
 void ImportRecordFile::InitStyle()
 {
     PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_ImportAndRename.png"));
+    StyleDialogParts({ui->pbtn_ImportClose, {ui->label_FolderSel, ui->label_FileSel},
+                      ui->label_ImportTitle, {ui->pbtn_OK, ui->pbtn_Cancel},
+                      QStringLiteral("ImportAndRename")});
+    const QString family = DialogFontFamily();
+    const QString white = QStringLiteral("#FFFFFF");
+    const PushButtonStyle browse{QStringLiteral("FolderFileBrowse"), QStringLiteral("12px"),
+                                 family, white, white, QStringLiteral("#0068b7")};
+    const PaddingStyle browsePadding{QStringLiteral("QPushButton"), QString(),
+                                     QStringLiteral("5px"), QString(), QStringLiteral("1px")};
+    const QList<QWidget *> browseButtons{ui->pbtn_folder, ui->pbtn_file};
+    SetStyleByKind(QStringLiteral("QPushButton"), browseButtons, &browse);
+    SetPaddingStyleList(browseButtons, &browsePadding);
+    const LineEditStyle edit{QString(), QStringLiteral("12px"), family, QStringLiteral("#3a4761")};
+    SetLineEditStyle(ui->edit_FolderPath, &edit);
+    SetLineEditStyle(ui->edit_FilePath, &edit);
 }

@@ -2,7 +2,9 @@
 #include "ui_renamedialog.h"
 
 #include "records/recordfileops.h"
+#include "ui/dialogtheme.h"
 #include "ui/msgtipwidthsinglebtn.h"
+#include "ui/stylesheetbuilder.h"
 #include "ui/windowbackground.h"
 
 #include <QFileInfo>
@@ -82,4 +84,10 @@ void RenameDialog::on_pbtn_RenameClose_clicked()
 void RenameDialog::InitStyle()
 {
     PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_ImportAndRename.png"));
+    StyleDialogParts({ui->pbtn_RenameClose, {ui->label_Rename}, ui->label_RenameTitle,
+                      {ui->pbtn_OK, ui->pbtn_Cancel}, QStringLiteral("ImportAndRename")});
+    const LineEditHoverStyle edit{QString(), QStringLiteral("2px solid #22ac38"),
+                                  QStringLiteral("12px"), DialogFontFamily(),
+                                  QStringLiteral("#3a4761")};
+    SetLineEditHoverStyle(ui->ledt_Rename, &edit);
 }

@@ -1,5 +1,6 @@
 #include "ui/abouttip.h"
 
+#include "ui/dialogtheme.h"
 #include "ui/windowbackground.h"
 #include "ui_abouttip.h"
 
@@ -55,4 +56,7 @@ void AboutTip::on_pbtn_AboutTip_Close_clicked()
 void AboutTip::InitStyle()
 {
     PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
+    StyleDialogParts({ui->pbtn_AboutTip_Close, {ui->label_SW_Version, ui->label_SW_Copyright},
+                      ui->label_AboutTip_Title, {ui->pbtn_AboutTipBtnRes},
+                      QStringLiteral("TipWnd")});
 }

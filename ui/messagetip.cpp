@@ -1,5 +1,6 @@
 #include "ui/messagetip.h"
 
+#include "ui/dialogtheme.h"
 #include "ui/windowbackground.h"
 #include "ui_messagetip.h"
 
@@ -61,4 +62,6 @@ void MessageTip::on_pbtn_MsgTip_Close_clicked()
 void MessageTip::InitStyle()
 {
     PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
+    StyleDialogParts({ui->pbtn_MsgTip_Close, {ui->label_MsgTipContent}, ui->label_MsgTip_Title,
+                      {ui->pbtn_OK, ui->pbtn_Cancel}, QStringLiteral("TipWndSmall")});
 }

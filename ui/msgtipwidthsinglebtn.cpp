@@ -1,5 +1,6 @@
 #include "ui/msgtipwidthsinglebtn.h"
 
+#include "ui/dialogtheme.h"
 #include "ui/windowbackground.h"
 #include "ui_msgtipwidthsinglebtn.h"
 
@@ -55,4 +56,7 @@ void MsgTipWidthSingleBtn::on_pbtn_MsgWndWithSingleBtn_Close_clicked()
 void MsgTipWidthSingleBtn::InitStyle()
 {
     PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
+    StyleDialogParts({ui->pbtn_MsgWndWithSingleBtn_Close, {ui->label_MsgWithSingleBtnWndText},
+                      ui->label_MsgWndWithSingleBtnTitle, {ui->pbtn_MsgWndWithSingleBtnRes},
+                      QStringLiteral("TipWnd")});
 }

@@ -1,5 +1,6 @@
 #include "ui/tipdlg.h"
 
+#include "ui/dialogtheme.h"
 #include "ui/windowbackground.h"
 #include "ui_tipdlg.h"
 
@@ -53,4 +54,6 @@ void TipDlg::InitStyle()
 {
     PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
     ui->pbtn_TipWndClose->setEnabled(false);
+    StyleDialogParts({ui->pbtn_TipWndClose, {ui->label_Tip}, ui->label_TipWndTitle,
+                      {ui->pbtn_TipWndCancel}, QStringLiteral("TipWnd")});
 }

@@ -34,6 +34,15 @@ RecordingFields FieldsOf(int i)
     return fields;
 }
 
+void DoubleClickRow(MainWindow *window, int row)
+{
+    auto *table = window->findChild<QTableView *>("tableView");
+    const QRect cell = table->visualRect(table->model()->index(row, 2));
+    // A person's double click: a click, then the second press as a double click.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+}
+
 bool IsPlayingShown(MainWindow *window)
 {
     return window->findChild<QPushButton *>("pbtn_PlayorPause")->styleSheet().contains("SoundPause");
@@ -63,6 +72,7 @@ private slots:
     void renameChangesFileRecordAndRow();
     void exportAddsTimeSuffixToTakenName();
     void playsRowsAndRefusesListChangesWhilePlaying();
+    void stepsThroughCheckedRowsOnly();
 
 private:
     void Load(int count, const std::function<void(int, RecordingFields &)> &adjust = {});
@@ -379,11 +389,7 @@ void TestMainWindowRecords::exportAddsTimeSuffixToTakenName()
 void TestMainWindowRecords::playsRowsAndRefusesListChangesWhilePlaying()
 {
     Load(3, [](int, RecordingFields &fields) { fields.pcm = SinePcm(20000); });
-    auto *table = m_window->findChild<QTableView *>("tableView");
-    const QRect cell = table->visualRect(table->model()->index(1, 2));
-    // A person's double click: a click, then the second press as a double click.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    DoubleClickRow(m_window, 1);
     QTRY_VERIFY_WITH_TIMEOUT(IsPlayingShown(m_window), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(WidgetText(m_window, "label_WavFileName"), RecordingName(1), 5000);
 
@@ -403,6 +409,34 @@ void TestMainWindowRecords::playsRowsAndRefusesListChangesWhilePlaying()
     QCOMPARE(m_window->findChild<QSlider *>("hs_SoundVolume")->value(), 0);
     ClickButton(m_window, "pbtn_Volume");
     QCOMPARE(m_window->findChild<QSlider *>("hs_SoundVolume")->value(), 50);
+}
+
+void TestMainWindowRecords::stepsThroughCheckedRowsOnly()
+{
+    Load(5, [](int, RecordingFields &fields) { fields.pcm = SinePcm(20000); });
+    for (int row : {0, 2, 3})
+        ClickCheckCell(m_window, row);
+    auto playing = [this] { return WidgetText(m_window, "label_WavFileName"); };
+
+    DoubleClickRow(m_window, 2);
+    QTRY_COMPARE_WITH_TIMEOUT(playing(), RecordingName(2), 5000);
+    ClickButton(m_window, "pbtn_NextSound");
+    QTRY_COMPARE_WITH_TIMEOUT(playing(), RecordingName(3), 5000);
+    ClickButton(m_window, "pbtn_NextSound");
+    QTest::qWait(200);
+    QCOMPARE(playing(), RecordingName(3));
+    ClickButton(m_window, "pbtn_PreSound");
+    ClickButton(m_window, "pbtn_PreSound");
+    QTRY_COMPARE_WITH_TIMEOUT(playing(), RecordingName(0), 5000);
+    QVERIFY(IsPlayingShown(m_window));
+
+    ClickButton(m_window, "pbtn_PlayorPause");
+    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window), 5000);
+    DoubleClickRow(m_window, 4);
+    QTRY_COMPARE_WITH_TIMEOUT(playing(), RecordingName(4), 5000);
+    ClickButton(m_window, "pbtn_PreSound");
+    QTest::qWait(200);
+    QCOMPARE(playing(), RecordingName(4));
 }
 
 int main(int argc, char *argv[])

@@ -1,0 +1,126 @@
+// The Settings button's menu: the interface language, the page size of the
+// record list and the About box.
+
+#include "app/mainwindow.h"
+#include "player/qmenubutton.h"
+#include "ui/abouttip.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenu>
+
+namespace {
+
+const char *const kVersionSuffix = " V1.00.02.001";
+
+void RetranslateFilterBox(QComboBox *box, const QList<FilterItem> &items)
+{
+    for (int index = 0; index < items.size() && index < box->count(); ++index)
+        box->setItemText(index, items.at(index).text);
+}
+
+} // namespace
+
+void MainWindow::InitSettingMenu()
+{
+    m_settingMenu = ui->pbtn_Setting->GetMenu();
+
+    m_languageMenu = m_settingMenu->addMenu(tr("Language"));
+    auto *languageGroup = new QActionGroup(this);
+    for (const QString &path : qAsConst(m_languageFiles)) {
+        QString identifier;
+        const QString name = GetLanguageName(path, identifier);
+        if (name.isEmpty() || identifier.isEmpty())
+            continue;
+        QAction *action = m_languageMenu->addAction(name);
+        languageGroup->addAction(action);
+        action->setCheckable(true);
+        if (identifier == m_languageID) {
+            action->setChecked(true);
+            m_checkedLanguageAction = action;
+        }
+        m_languageActionFiles.insert(action, path);
+        connect(action, &QAction::triggered, this, &MainWindow::LanguageChanged);
+    }
+    languageGroup->setExclusive(true);
+
+    m_pageSizes = {50, 100, 150, 200};
+    m_listNumberMenu = m_settingMenu->addMenu(tr("ListNumber"));
+    auto *pageSizeGroup = new QActionGroup(this);
+    for (int size : qAsConst(m_pageSizes)) {
+        QAction *action = m_listNumberMenu->addAction(QString::number(size));
+        pageSizeGroup->addAction(action);
+        action->setCheckable(true);
+        if (size == 200) {
+            action->setChecked(true);
+            m_checkedPageSizeAction = action;
+        }
+        m_pageSizeActions.insert(action, size);
+        connect(action, &QAction::triggered, this, &MainWindow::ListNumberChanged);
+    }
+    pageSizeGroup->setExclusive(true);
+
+    m_aboutAction = m_settingMenu->addAction(tr("About"));
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::AboutClick);
+}
+
+void MainWindow::LanguageChanged()
+{
+    if (IsPlaying())
+        return;
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    const QString path = m_languageActionFiles.value(action);
+    if (!m_translator.load(path))
+        return;
+    m_checkedLanguageAction = action;
+
+    QString identifier;
+    GetLanguageName(path, identifier);
+    LanguageIDConfig(identifier, false);
+
+    QApplication::removeTranslator(&m_translator);
+    QApplication::installTranslator(&m_translator);
+    ui->retranslateUi(this);
+    RetranslateOutsideForm();
+    m_tipDlg.ReloadLanguage();
+    LoadPage(PageRefresh);
+    UpdatePageInfo();
+    ShowTimeLabel();
+}
+
+// The texts the form does not hold; the Language entries keep their own names.
+void MainWindow::RetranslateOutsideForm()
+{
+    m_languageMenu->setTitle(tr("Language"));
+    m_listNumberMenu->setTitle(tr("ListNumber"));
+    m_aboutAction->setText(tr("About"));
+    m_playAction->setText(tr("Play"));
+    m_renameAction->setText(tr("ReName"));
+    m_deleteTreeAction->setText(tr("Delete"));
+    RetranslateFilterBox(ui->comBox_CallType, CallTypeFilterItems());
+    RetranslateFilterBox(ui->comBox_RecordType, RecordTypeFilterItems());
+}
+
+void MainWindow::ListNumberChanged()
+{
+    if (IsPlaying())
+        return;
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    m_checkedPageSizeAction = action;
+    m_pageSize = m_pageSizeActions.value(action);
+    LoadPage(PageHome);
+    UpdatePageInfo();
+    RefreshPlayList();
+}
+
+void MainWindow::AboutClick()
+{
+    AboutTip::ShowTip(tr("About"), tr("Ovelia") + QLatin1String(kVersionSuffix), tr("OK"),
+                      nullptr);
+}
