@@ -1,32 +1,187 @@
-// Shows the main window on the current display and saves a picture of it:
-//   screenshot <output.png>
-// Run it under Xvfb through tools/screenshot.sh.
+// Shows the main window, its Settings menu, the calendar pop-up and every
+// dialog on the current display and saves a picture of each:
+//   screenshot <output folder> [language ID, e.g. 0409 or 0804]
+// The pictures are named <what>-<language ID>.png. Run it under Xvfb through
+// tools/screenshot.sh.
 
 #include "app/appresources.h"
+#include "app/languages.h"
 #include "app/mainwindow.h"
+#include "import/importrecordfile.h"
+#include "player/qmenubutton.h"
+#include "records/renamedialog.h"
+#include "ui/abouttip.h"
+#include "ui/messagetip.h"
+#include "ui/msgtipwidthsinglebtn.h"
 #include "ui/proxystyle.h"
+#include "ui/tipdlg.h"
 
 #include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace {
+
+QString Text(const char *source)
+{
+    return QCoreApplication::translate("MainWindow", source);
+}
+
+struct Shot
+{
+    QString name;
+    // Shows what is to be pictured and returns the screen area to save.
+    std::function<QRect()> show;
+    std::function<void()> hide;
+};
+
+// Keeps a dialog on screen, not modal, while its picture is taken.
+QRect ShowDialog(std::unique_ptr<QDialog> &holder, QDialog *dialog)
+{
+    holder.reset(dialog);
+    dialog->move(40, 40);
+    dialog->show();
+    return QRect(40, 40, dialog->width(), dialog->height());
+}
+
+// The settings file is restored after the run, so a language chosen for the
+// pictures does not stay.
+class SettingsGuard
+{
+public:
+    explicit SettingsGuard(const QString &languageID)
+    {
+        QFile file(SettingsFilePath());
+        m_existed = file.open(QIODevice::ReadOnly);
+        if (m_existed)
+            m_content = file.readAll();
+        if (!languageID.isEmpty())
+            WriteLanguageID(SettingsFilePath(), languageID);
+    }
+    ~SettingsGuard()
+    {
+        QFile::remove(SettingsFilePath());
+        QFile file(SettingsFilePath());
+        if (m_existed && file.open(QIODevice::WriteOnly))
+            file.write(m_content);
+    }
+
+private:
+    bool m_existed = false;
+    QByteArray m_content;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     if (argc < 2)
         return 2;
-    const QString output = QString::fromLocal8Bit(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString languageID = argc > 2 ? QString::fromLatin1(argv[2]) : QStringLiteral("0409");
+    QDir().mkpath(folder);
+    const SettingsGuard settings(languageID);
     RegisterResources();
     QApplication::setStyle(new ProxyStyle(nullptr));
+
     MainWindow window;
     window.move(0, 0);
     window.show();
-    bool saved = false;
-    QTimer::singleShot(1500, &window, [&] {
-        const QPixmap shot = window.screen()->grabWindow(0, 0, 0, window.width(), window.height());
-        saved = shot.save(output);
-        window.close();
+    const QRect whole(0, 0, window.width(), window.height());
+    auto *settingButton = window.findChild<QMenuButton *>(QStringLiteral("pbtn_Setting"));
+    auto *beginDate = window.findChild<QDateEdit *>(QStringLiteral("dateEdit_Begin"));
+    std::unique_ptr<QDialog> dialog;
+
+    const QList<Shot> shots{
+        {"mainwindow", [&] { return whole; }, [] {}},
+        {"settings-menu",
+         [&] {
+             QMenu *menu = settingButton->GetMenu();
+             menu->popup(settingButton->mapToGlobal(QPoint(0, settingButton->height())));
+             menu->setActiveAction(menu->actions().value(0));
+             return whole;
+         },
+         [&] { settingButton->GetMenu()->close(); }},
+        {"calendar",
+         [&] {
+             const QPoint arrow(beginDate->width() - 6, beginDate->height() / 2);
+             QMouseEvent press(QEvent::MouseButtonPress, arrow, beginDate->mapToGlobal(arrow),
+                               Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(beginDate, &press);
+             return whole;
+         },
+         [&] {
+             if (QWidget *popup = QApplication::activePopupWidget())
+                 popup->close();
+         }},
+        {"messagetip",
+         [&] {
+             return ShowDialog(dialog, new MessageTip(Text("Delete"),
+                                                      Text("Are you sure want to delete these files?"),
+                                                      Text("Delete"), Text("Cancel"), nullptr));
+         },
+         [&] { dialog.reset(); }},
+        {"msgtip",
+         [&] {
+             return ShowDialog(dialog, new MsgTipWidthSingleBtn(
+                                           Text("Export"),
+                                           Text("Only some files export successfully, please check!"),
+                                           Text("OK"), nullptr));
+         },
+         [&] { dialog.reset(); }},
+        {"abouttip",
+         [&] {
+             return ShowDialog(dialog, new AboutTip(Text("About"),
+                                                    Text("Ovelia") + QStringLiteral(" V1.00.02.001"),
+                                                    Text("OK"), nullptr));
+         },
+         [&] { dialog.reset(); }},
+        {"tipdlg", [&] { return ShowDialog(dialog, new TipDlg); }, [&] { dialog.reset(); }},
+        {"import", [&] { return ShowDialog(dialog, new ImportRecordFile); }, [&] { dialog.reset(); }},
+        {"rename",
+         [&] {
+             auto *rename = new RenameDialog;
+             rename->SetOldPath(QStringLiteral("/records/20240307_140509.wav"));
+             rename->ShowName();
+             return ShowDialog(dialog, rename);
+         },
+         [&] { dialog.reset(); }},
+    };
+
+    bool saved = true;
+    int next = 0;
+    QRect area;
+    QTimer step;
+    step.setInterval(700);
+    bool shown = false;
+    QObject::connect(&step, &QTimer::timeout, [&] {
+        if (next == shots.size()) {
+            step.stop();
+            window.close();
+            return;
+        }
+        const Shot &shot = shots.at(next);
+        if (!shown) {
+            area = shot.show();
+            shown = true;
+            return;
+        }
+        const QPixmap picture = window.screen()->grabWindow(0, area.x(), area.y(), area.width(),
+                                                            area.height());
+        saved = picture.save(folder + QStringLiteral("/%1-%2.png").arg(shot.name, languageID)) && saved;
+        shot.hide();
+        shown = false;
+        ++next;
     });
+    step.start();
     application.exec();
     return saved ? 0 : 1;
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds Ovelia, then takes a screenshot of the main window under Xvfb:
-#   tools/screenshot.sh [output.png]     (default docs/mainwindow.png)
+# Builds Ovelia, then takes screenshots under Xvfb of the main window, its
+# Settings menu, the calendar pop-up and every dialog, in English and Chinese:
+#   tools/screenshot.sh [output folder]     (default build/screenshots)
+# docs/mainwindow.png, shown in README, is the English main window.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${OVELIA_BUILD_DIR:-$root/build}
-output=${1:-$root/docs/mainwindow.png}
+output=${1:-$build/screenshots}
 
 if ! command -v xvfb-run >/dev/null; then
     sudo=""
@@ -15,6 +17,7 @@ fi
 
 "$root/tools/setup.sh"
 cmake --build "$build" --target screenshot -j"$(nproc)"
-mkdir -p "$(dirname "$output")"
-xvfb-run -a -s "-screen 0 1100x700x24" "$build/bin/screenshot" "$output"
-echo "Saved $output"
+for language in 0409 0804; do
+    xvfb-run -a -s "-screen 0 1100x700x24" "$build/bin/screenshot" "$output" "$language"
+done
+echo "Saved the screenshots in $output"
