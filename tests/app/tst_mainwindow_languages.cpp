@@ -177,6 +177,7 @@ private slots:
     void cleanup();
 
     void settingMenuShape();
+    void catalogLackingAnEntryIsListedNowhere();
     void startsInEnglishWithoutSettingsFile();
     void choosingChineseStoresIdentifier();
     void choosingChineseRetranslatesAtOnce_data();
@@ -260,6 +261,41 @@ void TestMainWindowLanguages::settingMenuShape()
     QCOMPARE(EntryTexts(sizes), QStringList({"50", "100", "150", "200"}));
     QCOMPARE(CheckableEntries(sizes), EntryTexts(sizes));
     QCOMPARE(CheckedEntries(sizes), QStringList({"200"}));
+}
+
+// Extra catalogs beside the installed ones for one test; removed again after it.
+class ExtraCatalogs
+{
+public:
+    explicit ExtraCatalogs(const QStringList &names)
+    {
+        for (const QString &name : names) {
+            const QString target = QCoreApplication::applicationDirPath() + "/LanguageConfig/" + name;
+            if (QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, target))
+                m_copies << target;
+        }
+    }
+    ~ExtraCatalogs()
+    {
+        for (const QString &copy : qAsConst(m_copies))
+            QFile::remove(copy);
+    }
+    int Count() const { return m_copies.size(); }
+
+private:
+    QStringList m_copies;
+};
+
+void TestMainWindowLanguages::catalogLackingAnEntryIsListedNowhere()
+{
+    const ExtraCatalogs extra({"Deutsch.qm", "IdOnly.qm", "NameOnly.qm"});
+    QCOMPARE(extra.Count(), 3);
+    MainWindow window;
+    QMenu *languages = LanguageMenu(&window);
+    QCOMPARE(EntryTexts(languages), QStringList({"Deutsch", "English", "中文"}));
+    // Without a stored choice the first usable catalog in name order is installed.
+    QCOMPARE(CheckedEntries(languages), QStringList({"Deutsch"}));
+    QCOMPARE(WidgetText(&window, "pbtn_ImportFile"), QString("Importieren"));
 }
 
 void TestMainWindowLanguages::startsInEnglishWithoutSettingsFile()
