@@ -22,7 +22,9 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
+#include <QSqlQuery>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -32,6 +34,29 @@ namespace {
 QString Text(const char *source)
 {
     return QCoreApplication::translate("MainWindow", source);
+}
+
+// A listing to look at: sample records in the working database, shown by a
+// search over all dates.
+void ListSampleRecords(MainWindow &window)
+{
+    QSqlQuery insert;
+    insert.prepare(QStringLiteral("insert into SaveViewDisp values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const int callTypes[] = {0, 1, 2, 16, 17, 33};
+    for (int i = 0; i < 14; ++i) {
+        const QDateTime start(QDate(2024, 3, 7), QTime(8, 2 * i, (7 * i) % 60));
+        const QString name = start.toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral(".wav");
+        const bool live = i % 5 == 4;
+        const QVariantList values{i % 3 == 0 ? 1 : 0, name, start.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                                  QTime(0, 0).addSecs(17 + 23 * i).toString(QStringLiteral("hh:mm:ss")),
+                                  1001 + i, 2001 + i % 4, live ? 1 : 2, callTypes[i % 6],
+                                  410125 + i * 25, 400125 + i * 25,
+                                  QStringLiteral("/records/") + name, 2, i % 4 == 0 ? 0 : 7 + i};
+        for (int column = 0; column < values.size(); ++column)
+            insert.bindValue(column, values.at(column));
+        insert.exec();
+    }
+    window.findChild<QPushButton *>(QStringLiteral("pbtn_Search"))->click();
 }
 
 struct Shot
@@ -95,6 +120,7 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.move(0, 0);
     window.show();
+    ListSampleRecords(window);
     const QRect whole(0, 0, window.width(), window.height());
     auto *settingButton = window.findChild<QMenuButton *>(QStringLiteral("pbtn_Setting"));
     auto *beginDate = window.findChild<QDateEdit *>(QStringLiteral("dateEdit_Begin"));

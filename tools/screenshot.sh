@@ -20,4 +20,5 @@ cmake --build "$build" --target screenshot -j"$(nproc)"
 for language in 0409 0804; do
     xvfb-run -a -s "-screen 0 1100x700x24" "$build/bin/screenshot" "$output" "$language"
 done
-echo "Saved the screenshots in $output"
+cp "$output/mainwindow-0409.png" "$root/docs/mainwindow.png"
+echo "Saved the screenshots in $output and docs/mainwindow.png"
