@@ -1,0 +1,80 @@
+#pragma once
+
+#include "records/recordrow.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+class QIODevice;
+class QSqlDatabase;
+
+// The building blocks of ovelia-scan, the headless scan of recording folders
+// into a listing on standard output.
+
+enum class ReportFormat { Csv, Json };
+
+// What the command line asks for.
+struct ScanOptions
+{
+    bool help = false;
+    ReportFormat format = ReportFormat::Csv;
+    QStringList paths;
+    // Why the arguments are not usable, in one line; empty when they are.
+    QString error;
+};
+
+// arguments as QCoreApplication::arguments() gives them, the program first.
+ScanOptions ParseScanArguments(const QStringList &arguments);
+QString ScanUsage();
+// The error for the first path that names no file or folder, or empty.
+QString MissingPathError(const QStringList &paths);
+
+// The names of the report's columns, in the order of ReportFields(): the
+// header line of the CSV report and the keys of the JSON objects.
+QStringList ReportColumnNames();
+// The texts the record table shows for the row, without its number, followed
+// by the raw channel-type code.
+QStringList ReportFields(const RecordRow &row, const QVariant &channelType);
+
+// RFC 4180: a field holding a comma, a double quote, CR or LF is enclosed in
+// double quotes with its inner quotes doubled; any other is kept as it is.
+QString CsvField(const QString &text);
+// The fields joined by commas, ended by CRLF.
+QString CsvLine(const QStringList &fields);
+// One record as a compact JSON object keyed by ReportColumnNames().
+QByteArray JsonRecord(const QStringList &fields);
+
+// The report in pieces, so that a long listing is written while it is read:
+// the opening, each record (index counts from 0), then the closing. The CSV
+// report is the header line and one line per record; the JSON report is one
+// array with one object on each line.
+QByteArray ReportOpening(ReportFormat format);
+QByteArray ReportEntry(ReportFormat format, const QStringList &fields, int index);
+QByteArray ReportClosing(ReportFormat format);
+
+// The records of SaveViewDisp by start time, ties by file path.
+QString ReportSelectStatement();
+
+// Writes the report of the records of SaveViewDisp on database to out; the
+// number of records, or nothing when the table cannot be read or out fails.
+std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format, QIODevice &out);
+
+// Creates SaveViewDisp and IgnorePathTab on the open connection.
+bool CreateReportTables(const QSqlDatabase &database);
+
+// Runs the import worker's scan of path, a folder (recursively) or a single
+// file, into the working database file databaseName, and waits for its end.
+void ScanIntoDatabase(const QString &path, const QString &databaseName);
+
+// Scans every path into a new working database in the existing folder and
+// writes the report of all their records to out. beforePath is called with
+// each path before it is scanned. The number of records, or nothing when the
+// database cannot be made or the report cannot be written.
+std::optional<int> ScanAndReport(const QStringList &paths, const QString &folder,
+                                 ReportFormat format, QIODevice &out,
+                                 const std::function<void(const QString &)> &beforePath);

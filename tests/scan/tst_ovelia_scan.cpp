@@ -1,0 +1,329 @@
+// Runs the real ovelia-scan, built beside this test, on an archive of
+// recordings written byte by byte, as a script would run it.
+
+#include "import/scanreport.h"
+#include "tests/support/recordingfixture.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr int kRunTimeoutMs = 60000;
+constexpr quint32 kBytesPerSecond = 16000; // the fixture's byte rate
+
+const QString kHeader = "file_name,start_time,duration,calling_id,receive_id,radio_id,"
+                        "record_type,call_type,transmit_frequency,receive_frequency,file_path,"
+                        "channel_type\r\n";
+
+// The CSV lines of the archive's valid recordings; %1 stands for the archive folder.
+const QString kLiveCsv = "\"call, \"\"one\"\".wav\",2024-03-06 23:59:58,00:00:02,-,-,77,"
+                         "Live Record,-,-,-,\"%1/first/deeper/call, \"\"one\"\".wav\",1\r\n";
+const QString kLayout80Csv = "a_layout80.wav,2024-03-07 09:05:03,00:01:05,1001,2002,-,"
+                             "Call Record,Group Call,400100,410200,%1/first/a_layout80.wav,2\r\n";
+const QString kLayout85Csv = "b_layout85.wav,2024-03-07 09:05:03,01:02:05,1001,2002,77,"
+                             "Call Record,Private Call,-,-,%1/first/b_layout85.wav,3\r\n";
+const QString kOmegaCsv = QString::fromUtf8(
+    "通话 Ωmega.wav,2024-03-07 08:00:00,00:00:10,5,6,-,Call Record,ZRN Group Call,"
+    "300300,310300,%1/second/通话 Ωmega.wav,0\r\n");
+
+// The same three recordings of first/ in the JSON report.
+const QString kFirstJson =
+    "[\n"
+    "{\"call_type\":\"-\",\"calling_id\":\"-\",\"channel_type\":\"1\",\"duration\":\"00:00:02\","
+    "\"file_name\":\"call, \\\"one\\\".wav\","
+    "\"file_path\":\"%1/first/deeper/call, \\\"one\\\".wav\","
+    "\"radio_id\":\"77\",\"receive_frequency\":\"-\",\"receive_id\":\"-\","
+    "\"record_type\":\"Live Record\",\"start_time\":\"2024-03-06 23:59:58\","
+    "\"transmit_frequency\":\"-\"},\n"
+    "{\"call_type\":\"Group Call\",\"calling_id\":\"1001\",\"channel_type\":\"2\","
+    "\"duration\":\"00:01:05\",\"file_name\":\"a_layout80.wav\","
+    "\"file_path\":\"%1/first/a_layout80.wav\",\"radio_id\":\"-\","
+    "\"receive_frequency\":\"410200\",\"receive_id\":\"2002\",\"record_type\":\"Call Record\","
+    "\"start_time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"400100\"},\n"
+    "{\"call_type\":\"Private Call\",\"calling_id\":\"1001\",\"channel_type\":\"3\","
+    "\"duration\":\"01:02:05\",\"file_name\":\"b_layout85.wav\","
+    "\"file_path\":\"%1/first/b_layout85.wav\",\"radio_id\":\"77\",\"receive_frequency\":\"-\","
+    "\"receive_id\":\"2002\",\"record_type\":\"Call Record\","
+    "\"start_time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"-\"}\n"
+    "]\n";
+
+struct Outcome
+{
+    int exitCode = -1;
+    QByteArray output;
+    QByteArray errors;
+};
+
+RecordingFields CallRecording(RecordingLayout layout, quint16 callType, quint16 channelType,
+                              quint32 seconds)
+{
+    RecordingFields fields;
+    fields.layout = layout;
+    fields.recordType = 2;
+    fields.callType = callType;
+    fields.channelType = channelType;
+    fields.audioLength = seconds * kBytesPerSecond;
+    return fields;
+}
+
+RecordingFields LiveRecording()
+{
+    RecordingFields fields;
+    fields.day = 6;
+    fields.hour = 23;
+    fields.minute = 59;
+    fields.second = 58;
+    fields.pcm = SinePcm(2000);
+    return fields;
+}
+
+RecordingFields OmegaRecording()
+{
+    RecordingFields fields = CallRecording(RecordingLayout::Layout80, 17, 0, 10);
+    fields.hour = 8;
+    fields.minute = 0;
+    fields.second = 0;
+    fields.callingID = 5;
+    fields.receiveID = 6;
+    fields.sendFre = 300300;
+    fields.recFre = 310300;
+    return fields;
+}
+
+QString ContentHash(const QFileInfo &entry)
+{
+    QFile file(entry.filePath());
+    if (!entry.isFile() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(
+        QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
+}
+
+// Every entry below folder with its size, time and content, in a fixed order.
+QStringList Snapshot(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        entries.append(QStringLiteral("%1 %2 %3 %4")
+                           .arg(entry.filePath())
+                           .arg(entry.size())
+                           .arg(entry.lastModified().toMSecsSinceEpoch())
+                           .arg(ContentHash(entry)));
+    }
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+class TestOveliaScan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void reports_data();
+    void reports();
+    void jsonReport();
+    void help_data();
+    void help();
+    void badArguments_data();
+    void badArguments();
+    void unusableTemporaryFolder();
+
+private:
+    QString Path(const QString &relative) const { return m_archive.filePath(relative); }
+    QStringList WithPaths(const QStringList &arguments) const;
+    Outcome Run(const QStringList &arguments, const QString &temporaryFolder) const;
+    Outcome Run(const QStringList &arguments) const { return Run(arguments, m_temporary->path()); }
+    QStringList TemporaryEntries() const;
+    // The text with %1 standing for the archive folder.
+    QString InArchive(QString text) const { return text.replace("%1", m_archive.path()); }
+
+    QTemporaryDir m_archive;
+    QStringList m_archiveSnapshot;
+    std::unique_ptr<QTemporaryDir> m_temporary;
+};
+
+void TestOveliaScan::initTestCase()
+{
+    QVERIFY(m_archive.isValid());
+    QVERIFY(QFileInfo(QCoreApplication::applicationDirPath() + "/ovelia-scan").exists()
+            || QFileInfo(QCoreApplication::applicationDirPath() + "/ovelia-scan.exe").exists());
+
+    QVERIFY(WriteRecording(Path("first/a_layout80.wav"),
+                           CallRecording(RecordingLayout::Layout80, 1, 2, 65)));
+    QVERIFY(WriteRecording(Path("first/b_layout85.wav"),
+                           CallRecording(RecordingLayout::Layout85, 0, 3, 3725)));
+    QVERIFY(WriteRecording(Path("first/deeper/call, \"one\".wav"), LiveRecording()));
+    RecordingFields noMarker;
+    noMarker.marker = "radio_recordeX";
+    QVERIFY(WriteRecording(Path("first/broken.wav"), noMarker));
+    QVERIFY(WriteRecording(Path("first/valid but not wav.txt")));
+    QVERIFY(WriteRecording(Path(QString::fromUtf8("second/通话 Ωmega.wav")), OmegaRecording()));
+    m_archiveSnapshot = Snapshot(m_archive.path());
+}
+
+void TestOveliaScan::init()
+{
+    m_temporary = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_temporary->isValid());
+}
+
+// "@name" stands for that entry of the archive.
+QStringList TestOveliaScan::WithPaths(const QStringList &arguments) const
+{
+    QStringList resolved;
+    for (const QString &argument : arguments)
+        resolved.append(argument.startsWith('@') ? Path(argument.mid(1)) : argument);
+    return resolved;
+}
+
+Outcome TestOveliaScan::Run(const QStringList &arguments, const QString &temporaryFolder) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"TMPDIR", "TMP", "TEMP"})
+        environment.insert(name, temporaryFolder);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationDirPath() + "/ovelia-scan", WithPaths(arguments));
+    Outcome outcome;
+    if (!process.waitForFinished(kRunTimeoutMs)) {
+        process.kill();
+        process.waitForFinished(kRunTimeoutMs);
+        return outcome;
+    }
+    if (process.exitStatus() == QProcess::NormalExit)
+        outcome.exitCode = process.exitCode();
+    outcome.output = process.readAllStandardOutput();
+    outcome.errors = process.readAllStandardError();
+    return outcome;
+}
+
+QStringList TestOveliaScan::TemporaryEntries() const
+{
+    return QDir(m_temporary->path())
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+void TestOveliaScan::reports_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("folder with both layouts, recursively")
+        << QStringList{"@first"} << kHeader + kLiveCsv + kLayout80Csv + kLayout85Csv;
+    QTest::newRow("two folders merged by start time")
+        << QStringList{"@first", "@second"}
+        << kHeader + kLiveCsv + kOmegaCsv + kLayout80Csv + kLayout85Csv;
+    QTest::newRow("csv chosen explicitly")
+        << QStringList{"--format", "csv", "@second"} << kHeader + kOmegaCsv;
+    QTest::newRow("single file")
+        << QStringList{"@first/b_layout85.wav"} << kHeader + kLayout85Csv;
+    QTest::newRow("single file and folder")
+        << QStringList{"@second", "@first/deeper/call, \"one\".wav"}
+        << kHeader + kLiveCsv + kOmegaCsv;
+    QTest::newRow("invalid single file") << QStringList{"@first/broken.wav"} << kHeader;
+}
+
+void TestOveliaScan::reports()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, report);
+
+    const Outcome outcome = Run(arguments);
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(outcome.output), InArchive(report));
+    QCOMPARE(outcome.errors, QByteArray());
+    QCOMPARE(TemporaryEntries(), QStringList());
+    QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
+}
+
+void TestOveliaScan::jsonReport()
+{
+    const Outcome outcome = Run({"--format", "json", "@first"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(outcome.output), InArchive(kFirstJson));
+    QCOMPARE(outcome.errors, QByteArray());
+    QCOMPARE(TemporaryEntries(), QStringList());
+    QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
+}
+
+void TestOveliaScan::help_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("--help") << QStringList{"--help"};
+    QTest::newRow("-h") << QStringList{"-h"};
+    QTest::newRow("help with a path") << QStringList{"--format", "json", "@first", "--help"};
+}
+
+void TestOveliaScan::help()
+{
+    QFETCH(QStringList, arguments);
+
+    const Outcome outcome = Run(arguments);
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(outcome.output), ScanUsage());
+    QVERIFY(outcome.output.startsWith("Usage: ovelia-scan [--format csv|json] PATH...\n"));
+    QCOMPARE(outcome.errors, QByteArray());
+}
+
+void TestOveliaScan::badArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("missing path") << QStringList{"@first", "@missing"}
+                                  << "ovelia-scan: no such file or folder: %1/missing\n";
+    QTest::newRow("missing single file")
+        << QStringList{"@first/gone.wav"}
+        << "ovelia-scan: no such file or folder: %1/first/gone.wav\n";
+    QTest::newRow("unknown option") << QStringList{"--fast", "@first"}
+                                    << "ovelia-scan: Unknown option 'fast'.\n";
+    QTest::newRow("bad format") << QStringList{"--format", "xml", "@first"}
+                                << "ovelia-scan: unknown format 'xml', use csv or json\n";
+    QTest::newRow("format without value")
+        << QStringList{"@first", "--format"} << "ovelia-scan: Missing value after '--format'.\n";
+    QTest::newRow("no path") << QStringList{} << "ovelia-scan: no PATH given, see --help\n";
+}
+
+void TestOveliaScan::badArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+
+    const Outcome outcome = Run(arguments);
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(outcome.errors), InArchive(error));
+    QCOMPARE(outcome.output, QByteArray());
+    QCOMPARE(TemporaryEntries(), QStringList());
+}
+
+// Shows too that the working database is made where TMPDIR says: here a file.
+void TestOveliaScan::unusableTemporaryFolder()
+{
+    const QString notAFolder = Path("first/broken.wav");
+    const Outcome outcome = Run({"@first"}, notAFolder);
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(outcome.errors),
+             "ovelia-scan: cannot make the working database in "
+                 + QDir::toNativeSeparators(notAFolder) + "\n");
+    QCOMPARE(outcome.output, QByteArray());
+    QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
+}
+
+QTEST_GUILESS_MAIN(TestOveliaScan)
+
+#include "tst_ovelia_scan.moc"
