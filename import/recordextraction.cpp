@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -51,15 +52,12 @@ ExtractedRecord MakeRecord(const QWavFileHeader &header, const QString &fileName
     return record;
 }
 
-std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
-                                             const QString &filePath)
+std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByteArray &firstBytes,
+                                             const QString &fileName, const QString &filePath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return std::nullopt;
     std::array<char, kWavHeaderPeekSize> buffer{};
-    file.read(buffer.data(), buffer.size());
-    file.close();
+    std::copy_n(firstBytes.constData(), std::min<int>(firstBytes.size(), buffer.size()),
+                buffer.begin());
 
     holder.Create(buffer.data());
     std::optional<ExtractedRecord> record;
@@ -67,6 +65,17 @@ std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QStri
         record = MakeRecord(holder, fileName, filePath);
     holder.Release();
     return record;
+}
+
+std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
+                                             const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return std::nullopt;
+    const QByteArray firstBytes = file.read(kWavHeaderPeekSize);
+    file.close();
+    return ExtractRecord(holder, firstBytes, fileName, filePath);
 }
 
 RecordInserter::RecordInserter(const QSqlDatabase &database)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSqlQuery>
 #include <QString>
 
@@ -36,6 +37,12 @@ QString RecordTimeText(qint32 seconds);
 // The record of a valid header.
 ExtractedRecord MakeRecord(const QWavFileHeader &header, const QString &fileName,
                            const QString &filePath);
+
+// The record of the header held in the first bytes of a file (any number of
+// them; missing bytes count as zero) when it is valid. The holder is empty
+// afterwards.
+std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByteArray &firstBytes,
+                                             const QString &fileName, const QString &filePath);
 
 // Reads the first bytes of filePath through holder; the record when the file
 // can be read and its header is valid. The holder is empty afterwards.
