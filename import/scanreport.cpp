@@ -54,7 +54,7 @@ public:
         QSqlDatabase database =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kReportConnection);
         database.setDatabaseName(QDir(folder).filePath(QStringLiteral("scan.db")));
-        m_ready = database.open() && CreateReportTables(database);
+        m_ready = database.open() && CreateWorkingTables(database);
     }
     ~ReportDatabase()
     {
@@ -215,12 +215,6 @@ std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format
     if (!WriteAll(out, ReportClosing(format)))
         return std::nullopt;
     return count;
-}
-
-bool CreateReportTables(const QSqlDatabase &database)
-{
-    QSqlQuery query(database);
-    return query.exec(SaveViewDispCreateStatement()) && query.exec(IgnorePathTabCreateStatement());
 }
 
 void ScanIntoDatabase(const QString &path, const QString &databaseName)

@@ -64,9 +64,6 @@ QString ReportSelectStatement();
 // number of records, or nothing when the table cannot be read or out fails.
 std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format, QIODevice &out);
 
-// Creates SaveViewDisp and IgnorePathTab on the open connection.
-bool CreateReportTables(const QSqlDatabase &database);
-
 // Runs the import worker's scan of path, a folder (recursively) or a single
 // file, into the working database file databaseName, and waits for its end.
 void ScanIntoDatabase(const QString &path, const QString &databaseName);

@@ -26,9 +26,7 @@ bool DbProcess::InitDatabase()
     query.clear();
     query.exec(QStringLiteral("drop table IgnorePathTab"));
     query.clear();
-    if (!query.exec(SaveViewDispCreateStatement()))
-        return false;
-    if (!query.exec(IgnorePathTabCreateStatement()))
+    if (!CreateWorkingTables(m_database))
         return false;
     query.exec(QStringLiteral("PRAGMA synchronous = OFF;"));
     return true;

@@ -1,5 +1,7 @@
 #include "store/schema.h"
 
+#include <QSqlQuery>
+
 QString SaveViewDispCreateStatement()
 {
     return QStringLiteral(
@@ -11,6 +13,13 @@ QString SaveViewDispCreateStatement()
 QString IgnorePathTabCreateStatement()
 {
     return QStringLiteral("create table IgnorePathTab([TreeNodeID] INT, [IgnorePath] TEXT)");
+}
+
+bool CreateWorkingTables(const QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    return query.exec(SaveViewDispCreateStatement())
+           && query.exec(IgnorePathTabCreateStatement());
 }
 
 QString WorkingDatabaseFileName(const QDateTime &creationTime)

@@ -6,13 +6,6 @@
 #include <QSqlRecord>
 #include <QStringList>
 
-bool CreateWorkingTables(const QSqlDatabase &database)
-{
-    QSqlQuery query(database);
-    return query.exec(SaveViewDispCreateStatement())
-           && query.exec(IgnorePathTabCreateStatement());
-}
-
 TestDatabase::TestDatabase(const QString &connectionName)
     : m_connectionName(connectionName)
 {

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "store/schema.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariantList>
-
-// Creates SaveViewDisp and IgnorePathTab, as the working database has them,
-// on an open connection.
-bool CreateWorkingTables(const QSqlDatabase &database);
 
 // A working database for a test: a new file in a temporary folder with both
 // tables, registered as the default connection (or under connectionName).
