@@ -40,7 +40,7 @@ void MainWindow::RunWorkerJob()
 {
     // The last job emits its end signal just before its thread finishes, and
     // start() does nothing while the thread still runs.
-    m_worker->wait();
+    m_worker->WaitForEnd();
     m_worker->start();
     if (m_tipDlg.exec() == 0)
         m_worker->CancelAndWait();

@@ -6,7 +6,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QSqlDatabase>
 #include <QTreeWidgetItem>
 
@@ -39,7 +38,7 @@ OperaThread::~OperaThread()
     qDebug("exit thread");
     requestInterruption();
     quit();
-    wait();
+    WaitForEnd();
     DeleteBuiltItems();
 }
 
@@ -67,7 +66,7 @@ void OperaThread::SetScanJob(const QString &path, int treeNodeID, const QString 
 
 void OperaThread::AttachBuiltTree()
 {
-    QMutexLocker locker(&m_builtItemsMutex);
+    const std::lock_guard<std::mutex> locker(m_builtItemsMutex);
     if (m_rootItem)
         m_rootItem->addChildren(m_builtItems);
     m_builtItems.clear();
@@ -76,11 +75,20 @@ void OperaThread::AttachBuiltTree()
 void OperaThread::CancelAndWait()
 {
     requestInterruption();
-    wait();
+    WaitForEnd();
+}
+
+bool OperaThread::WaitForEnd(unsigned long timeoutMs)
+{
+    if (!wait(timeoutMs))
+        return false;
+    const std::lock_guard<std::mutex> ended(m_runMutex);
+    return true;
 }
 
 void OperaThread::run()
 {
+    const std::lock_guard<std::mutex> running(m_runMutex);
     if (isInterruptionRequested())
         return;
     m_enteredFolders.clear();
@@ -99,7 +107,7 @@ void OperaThread::RunTreeJob()
     builtRoot.setData(0, Qt::UserRole, m_rootNodeNumber);
     EnterFolder(QFileInfo(m_path));
     BuildPathTree(&builtRoot, m_path);
-    QMutexLocker locker(&m_builtItemsMutex);
+    const std::lock_guard<std::mutex> locker(m_builtItemsMutex);
     m_builtItems = builtRoot.takeChildren();
 }
 
@@ -180,7 +188,7 @@ bool OperaThread::EnterFolder(const QFileInfo &folder)
 
 void OperaThread::DeleteBuiltItems()
 {
-    QMutexLocker locker(&m_builtItemsMutex);
+    const std::lock_guard<std::mutex> locker(m_builtItemsMutex);
     qDeleteAll(m_builtItems);
     m_builtItems.clear();
 }

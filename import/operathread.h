@@ -4,13 +4,14 @@
 #include "import/qwavfileheader.h"
 
 #include <QList>
-#include <QMutex>
 #include <QSet>
 #include <QString>
 #include <QThread>
 #include <QVariant>
 
+#include <climits>
 #include <memory>
+#include <mutex>
 
 class QFileInfo;
 class QTreeWidgetItem;
@@ -54,6 +55,12 @@ public:
     // that was running still emits its end signal.
     void CancelAndWait();
 
+    // Waits until the worker has ended, at most timeoutMs; false on timeout.
+    // Unlike a bare wait(), it also meets the worker's last step on a mutex
+    // of the C++ library, which thread checkers see (Qt's own locking in
+    // QThread::wait() they may not).
+    bool WaitForEnd(unsigned long timeoutMs = ULONG_MAX);
+
 signals:
     void UpdataTree();
     void EndFindWav();
@@ -85,6 +92,7 @@ private:
     QSet<QString> m_enteredFolders;
     std::unique_ptr<ScanConnection> m_connection;
 
-    QMutex m_builtItemsMutex;
+    std::mutex m_builtItemsMutex;
+    std::mutex m_runMutex; // held by run() from start to end
     QList<QTreeWidgetItem *> m_builtItems;
 };

@@ -222,7 +222,7 @@ void ScanIntoDatabase(const QString &path, const QString &databaseName)
     OperaThread worker;
     worker.SetScanJob(path, kScanTreeNode, databaseName);
     worker.start();
-    worker.wait();
+    worker.WaitForEnd();
 }
 
 std::optional<int> ScanAndReport(const QStringList &paths, const QString &folder,

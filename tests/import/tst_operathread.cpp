@@ -145,7 +145,7 @@ void TestOperaThread::CountEndSignals()
 bool TestOperaThread::WaitForSignal(const int &counter, int before)
 {
     return QTest::qWaitFor([&] { return counter > before; }, kJobTimeoutMs)
-           && m_thread->wait(kJobTimeoutMs) && counter == before + 1;
+           && m_thread->WaitForEnd(kJobTimeoutMs) && counter == before + 1;
 }
 
 bool TestOperaThread::RunScan(const QString &path, int treeNodeID)
@@ -419,7 +419,7 @@ void TestOperaThread::interruptedAtStartEmitsNothing()
         [this] { m_thread->requestInterruption(); }, Qt::DirectConnection);
     m_thread->SetScanJob(m_dir->path(), 0);
     m_thread->start();
-    QVERIFY(m_thread->wait(kJobTimeoutMs));
+    QVERIFY(m_thread->WaitForEnd(kJobTimeoutMs));
     QCoreApplication::sendPostedEvents();
     QCOMPARE(m_endFindWav, 0);
     QCOMPARE(m_database->RowCount(), 0);
@@ -431,7 +431,7 @@ void TestOperaThread::otherModeDoesNothing()
     m_thread->SetScanJob(m_dir->path(), 0);
     m_thread->SetMode(0);
     m_thread->start();
-    QVERIFY(m_thread->wait(kJobTimeoutMs));
+    QVERIFY(m_thread->WaitForEnd(kJobTimeoutMs));
     QCoreApplication::sendPostedEvents();
     QCOMPARE(m_endFindWav + m_updataTree, 0);
     QCOMPARE(m_database->RowCount(), 0);
