@@ -34,6 +34,13 @@ bool IsBlank(const QString &text)
     return QString(text).remove(QLatin1Char(' ')).isEmpty();
 }
 
+// A link that leads nowhere still takes its name.
+bool IsNameTaken(const QString &path)
+{
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
 } // namespace
 
 bool IsFileValid(const QString &path)
@@ -123,7 +130,7 @@ QString FreeExportTarget(const QString &dir, const QString &fileName)
 {
     const QString target = dir + QLatin1Char('/') + fileName;
     QString candidate = target;
-    while (QFileInfo::exists(candidate))
+    while (IsNameTaken(candidate))
         candidate = WithTimeSuffix(target, QDateTime::currentDateTime());
     return candidate;
 }

@@ -134,6 +134,11 @@ void TestRecordFileOps::freeExportTarget()
     QTemporaryDir withFolder;
     QVERIFY(QDir(withFolder.path()).mkdir(name));
     QVERIFY(kSuffixed.match(QFileInfo(FreeExportTarget(withFolder.path(), name)).fileName()).hasMatch());
+
+    QTemporaryDir withDanglingLink;
+    QVERIFY(QFile::link(withDanglingLink.filePath("gone.wav"), withDanglingLink.filePath(name)));
+    QVERIFY(kSuffixed.match(QFileInfo(FreeExportTarget(withDanglingLink.path(), name)).fileName())
+                .hasMatch());
 }
 
 void TestRecordFileOps::exportSameRecordTwice()
