@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -64,13 +63,8 @@ private slots:
     void searchRefusesStartAfterEnd();
     void searchFilters_data();
     void searchFilters();
-    void hostileKeywordMatchesOnlyItself_data();
-    void hostileKeywordMatchesOnlyItself();
     void checkMarksSelectAllAndInvert();
-    void deleteKeepsNumbersOfKeptRows();
     void deleteReportsRefusedRemoval();
-    void renameChangesFileRecordAndRow();
-    void exportAddsTimeSuffixToTakenName();
     void playsRowsAndRefusesListChangesWhilePlaying();
     void stepsThroughCheckedRowsOnly();
 
@@ -251,30 +245,6 @@ void TestMainWindowRecords::searchFilters()
     QCOMPARE(WidgetText(m_window, "label_Page"), QString("1/1"));
 }
 
-void TestMainWindowRecords::hostileKeywordMatchesOnlyItself_data()
-{
-    QTest::addColumn<QString>("keyword");
-    QTest::addColumn<QStringList>("names");
-    const QString odd = "it's ' or 1=1 --.wav";
-    QTest::newRow("quote and comment") << "' or 1=1 --" << QStringList({odd});
-    QTest::newRow("percent keeps its LIKE meaning") << "%1" << QStringList({"r001.wav", odd});
-    QTest::newRow("placeholder-like text") << "%2" << QStringList();
-    QTest::newRow("double quote") << "\"" << QStringList();
-}
-
-void TestMainWindowRecords::hostileKeywordMatchesOnlyItself()
-{
-    QFETCH(QString, keyword);
-    QFETCH(QStringList, names);
-    QVERIFY(WriteRecording(m_archive->filePath("it's ' or 1=1 --.wav"), FieldsOf(5)));
-    Load(2);
-    QCOMPARE(Names().size(), 3);
-    m_window->findChild<QLineEdit *>("ledt_KeyWord")->setText(keyword);
-    ClickButton(m_window, "pbtn_Search");
-    QCOMPARE(Names(), names);
-    QCOMPARE(DatabaseRowCount(), 3);
-}
-
 void TestMainWindowRecords::checkMarksSelectAllAndInvert()
 {
     Load(10);
@@ -300,24 +270,6 @@ void TestMainWindowRecords::checkMarksSelectAllAndInvert()
     QCOMPARE(DatabaseRowCount("where FileCheck = 1"), 0);
 }
 
-void TestMainWindowRecords::deleteKeepsNumbersOfKeptRows()
-{
-    Load(5);
-    ClickCheckCell(m_window, 1);
-    ClickCheckCell(m_window, 3);
-    AnswerModal("MessageTip", [](QDialog *dialog) {
-        dialog->findChild<QPushButton *>("pbtn_OK")->click();
-    });
-    ClickButton(m_window, "pbtn_Del");
-    QCOMPARE(TableColumn(m_window, 1), QStringList({"1", "3", "5"}));
-    QCOMPARE(Names(), QStringList({"r000.wav", "r002.wav", "r004.wav"}));
-    QVERIFY(!QFile::exists(m_archive->filePath("r001.wav")));
-    QVERIFY(!QFile::exists(m_archive->filePath("r003.wav")));
-    QVERIFY(QFile::exists(m_archive->filePath("r002.wav")));
-    QCOMPARE(DatabaseRowCount(), 3);
-    QCOMPARE(WidgetText(m_window, "ledt_SelectCount"), QString("0"));
-}
-
 void TestMainWindowRecords::deleteReportsRefusedRemoval()
 {
     Load(3);
@@ -339,51 +291,6 @@ void TestMainWindowRecords::deleteReportsRefusedRemoval()
     QCOMPARE(WidgetText(m_window, "ledt_SelectCount"), QString("1"));
     QCOMPARE(DatabaseRowCount(), 2);
     QVERIFY(QFileInfo(blocked).isDir());
-}
-
-void TestMainWindowRecords::renameChangesFileRecordAndRow()
-{
-    Load(2);
-    AnswerModal("RenameDialog", [](QDialog *dialog) {
-        dialog->findChild<QLineEdit *>("ledt_Rename")->setText("call one");
-        dialog->findChild<QPushButton *>("pbtn_OK")->click();
-    });
-    QString shown;
-    ExpectMessage(&shown);
-    ChooseRowMenuEntry(m_window, 1, 1);
-    QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Success!"), 5000);
-    QCOMPARE(Names(), QStringList({"r000.wav", "call one.wav"}));
-    QVERIFY(QFile::exists(m_archive->filePath("call one.wav")));
-    QVERIFY(!QFile::exists(m_archive->filePath("r001.wav")));
-    QCOMPARE(DatabaseRowCount(QString("where FileName = 'call one.wav' and FilePath = '%1'")
-                                  .arg(m_archive->filePath("call one.wav"))),
-             1);
-}
-
-void TestMainWindowRecords::exportAddsTimeSuffixToTakenName()
-{
-    Load(2);
-    QTemporaryDir target;
-    QVERIFY(WriteFileBytes(target.filePath(RecordingName(0)), "older"));
-    ClickCheckCell(m_window, 0);
-    ClickCheckCell(m_window, 1);
-    AnswerModal("QFileDialog", [&target](QDialog *dialog) {
-        auto *chooser = static_cast<QFileDialog *>(dialog);
-        chooser->setDirectory(target.path());
-        QMetaObject::invokeMethod(chooser, "accept");
-    });
-    QString shown;
-    ExpectMessage(&shown);
-    ClickButton(m_window, "pbtn_AddToFolder");
-    QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Success!"), 5000);
-    const QStringList files = QDir(target.path()).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(files.size(), 3);
-    QVERIFY(files.contains(RecordingName(0)));
-    QVERIFY(files.contains(RecordingName(1)));
-    QCOMPARE(files.filter(QRegularExpression("^r000-\\d{15}\\.wav$")).size(), 1);
-    QFile older(target.filePath(RecordingName(0)));
-    QVERIFY(older.open(QIODevice::ReadOnly));
-    QCOMPARE(older.readAll(), QByteArray("older"));
 }
 
 void TestMainWindowRecords::playsRowsAndRefusesListChangesWhilePlaying()

@@ -1008,6 +1008,7 @@ void TestHostileInputs::keywordQuerySyntax_data()
     QTest::newRow("underscore matches any one character")
         << "A_B" << QStringList{"a_b.wav", "axb.wav"};
     QTest::newRow("statement") << "'; drop table SaveViewDisp; --" << QStringList{all[6]};
+    QTest::newRow("always-true condition") << "' or 1=1 --" << QStringList();
     QTest::newRow("double quote") << "\"" << QStringList{all[5]};
     QTest::newRow("bracket") << "[" << QStringList{all[4]};
     QTest::newRow("brackets are no character class") << "[1]" << QStringList{all[4]};
