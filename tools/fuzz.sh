@@ -10,12 +10,11 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
-build=${OVELIA_ASAN_BUILD_DIR:-$root/build-asan}
-source "$root/tools/packages.sh"
+source "$root/tools/buildsetup.sh"
 install_missing "${instrumented_build_packages[@]}"
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DOVELIA_SANITIZERS=address,undefined -DOVELIA_FUZZ=ON
+configure_asan_build
+build=$asan_build
 cmake --build "$build" -j"$(nproc)" --target fuzz_recordheader
 
 mkdir -p "$build/fuzz-corpus" "$build/fuzz-artifacts"

@@ -9,7 +9,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-source "$root/tools/packages.sh"
+source "$root/tools/buildsetup.sh"
 install_missing "${instrumented_build_packages[@]}"
 
 supp=$root/tools/sanitizers
@@ -22,24 +22,16 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$supp/t
 # The threaded tests run under ThreadSanitizer.
 threaded_tests=(tst_operathread tst_mainwindow_tree tst_ovelia_scan tst_hostileinputs)
 
-configure() { # build-folder build-type sanitizers extra-cmake-args...
-    local build=$1 type=$2 sanitizers=$3
-    shift 3
-    CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="$type" \
-        -DOVELIA_SANITIZERS="$sanitizers" "$@"
-}
-
 run_asan() {
-    local build=${OVELIA_ASAN_BUILD_DIR:-$root/build-asan}
-    configure "$build" RelWithDebInfo address,undefined -DOVELIA_FUZZ=ON
-    cmake --build "$build" -j"$(nproc)"
-    (cd "$build" && ctest --output-on-failure)
+    configure_asan_build
+    cmake --build "$asan_build" -j"$(nproc)"
+    (cd "$asan_build" && ctest --output-on-failure)
 }
 
 run_tsan() {
     local build=${OVELIA_TSAN_BUILD_DIR:-$root/build-tsan}
     # Unoptimized, so that every frame of a report, and of a suppression, is there.
-    configure "$build" Debug thread
+    configure_with_clang "$build" Debug thread
     cmake --build "$build" -j"$(nproc)" --target "${threaded_tests[@]}"
     local pattern
     pattern="^($(IFS='|'; echo "${threaded_tests[*]}"))\$"

@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${OVELIA_BUILD_DIR:-$root/build}
 
-source "$root/tools/packages.sh"
+source "$root/tools/buildsetup.sh"
 install_missing "${build_packages[@]}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${OVELIA_BUILD_TYPE:-RelWithDebInfo}"

@@ -1,6 +1,6 @@
-# Sourced by the set-up scripts: the Debian packages of the build and of the
-# instrumented builds, and install_missing PACKAGE..., which installs those
-# not installed yet.
+# Sourced by the build scripts, after they set $root: the Debian packages of
+# the build and of the instrumented builds, install_missing PACKAGE..., which
+# installs those not installed yet, and the configuration of the clang builds.
 
 build_packages=(
     cmake make g++ pkg-config
@@ -25,4 +25,19 @@ install_missing() {
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# configure_with_clang BUILD-FOLDER BUILD-TYPE SANITIZERS [CMAKE-ARGUMENT...]
+configure_with_clang() {
+    local build=$1 type=$2 sanitizers=$3
+    shift 3
+    CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="$type" \
+        -DOVELIA_SANITIZERS="$sanitizers" "$@"
+}
+
+# The AddressSanitizer and UndefinedBehaviorSanitizer build, shared by the
+# sanitizer run and the fuzz run.
+asan_build=${OVELIA_ASAN_BUILD_DIR:-$root/build-asan}
+configure_asan_build() {
+    configure_with_clang "$asan_build" RelWithDebInfo address,undefined -DOVELIA_FUZZ=ON
 }
