@@ -9,8 +9,9 @@ build_packages=(
     libsqlite3-dev fonts-wqy-microhei alsa-utils
 )
 
-# Sanitizers and libFuzzer come with clang.
-instrumented_build_packages=("${build_packages[@]}" clang libclang-rt-14-dev)
+# Sanitizers and libFuzzer come with clang; llvm brings llvm-symbolizer,
+# which names the functions in reports (and in suppressions).
+instrumented_build_packages=("${build_packages[@]}" clang libclang-rt-14-dev llvm)
 
 install_missing() {
     local missing=() package
