@@ -56,8 +56,6 @@ void TestQWavFileHeader::layoutChoice_data()
 
     QTest::newRow("KVB") << QByteArray("KVB\0", 4) << true;
     QTest::newRow("KVB, byte 43 set") << QByteArray("KVB\xff", 4) << true;
-    QTest::newRow("KVB, byte 43 letter") << QByteArray("KVBx") << true;
-    QTest::newRow("zeros") << QByteArray(4, '\0') << false;
     QTest::newRow("marker of layout 80") << QByteArray("radi") << false;
     QTest::newRow("KV only") << QByteArray("KV\0\0", 4) << false;
     QTest::newRow("kvb lower case") << QByteArray("kvb\0", 4) << false;
@@ -97,8 +95,6 @@ void TestQWavFileHeader::validity_data()
     damaged = fields85;
     damaged.marker = "Radio_recorder";
     QTest::newRow("layout 85, first marker byte changed") << RecordingBytes(damaged) << false;
-    damaged.marker = "radio_re_order";
-    QTest::newRow("layout 85, middle marker byte changed") << RecordingBytes(damaged) << false;
 
     QByteArray kvbWithMarkerAt40 = RecordingBytes(fields80);
     kvbWithMarkerAt40.replace(40, 3, "KVB");
@@ -117,7 +113,6 @@ void TestQWavFileHeader::validity_data()
     oddValues.hour = 99;
     QTest::newRow("byte rate 0 and impossible date") << RecordingBytes(oddValues) << true;
 
-    QTest::newRow("zeros") << QByteArray(216, '\0') << false;
     QByteArray plainWav = RecordingBytes(fields80);
     plainWav.replace(36, 56, QByteArray(56, '\0'));
     QTest::newRow("plain wav without metadata") << plainWav << false;
@@ -196,26 +191,21 @@ void TestQWavFileHeader::layout80HasNoRadioID()
     QCOMPARE(header.GetRadioID(), 0u);
 }
 
+// Where each field stands in either layout is checked by fields(); these
+// rows check that values are handed on as stored, without range checks.
 void TestQWavFileHeader::datesAsStored_data()
 {
-    QTest::addColumn<RecordingLayout>("layout");
     QTest::addColumn<QList<int>>("date");
 
-    for (RecordingLayout layout : {RecordingLayout::Layout80, RecordingLayout::Layout85}) {
-        const QByteArray name = layout == RecordingLayout::Layout80 ? "80" : "85";
-        QTest::newRow(name + ": year 5") << layout << QList<int>{5, 6, 7, 8, 9, 10};
-        QTest::newRow(name + ": month 0") << layout << QList<int>{24, 0, 0, 0, 0, 0};
-        QTest::newRow(name + ": month 13") << layout << QList<int>{24, 13, 32, 24, 60, 60};
-        QTest::newRow(name + ": all 255") << layout << QList<int>{255, 255, 255, 255, 255, 255};
-    }
+    QTest::newRow("all 0") << QList<int>{0, 0, 0, 0, 0, 0};
+    QTest::newRow("all 255") << QList<int>{255, 255, 255, 255, 255, 255};
 }
 
 void TestQWavFileHeader::datesAsStored()
 {
-    QFETCH(RecordingLayout, layout);
     QFETCH(QList<int>, date);
 
-    RecordingFields fields = FieldsOf(layout);
+    RecordingFields fields = FieldsOf(RecordingLayout::Layout85);
     fields.year = quint8(date[0]);
     fields.month = quint8(date[1]);
     fields.day = quint8(date[2]);
@@ -232,43 +222,28 @@ void TestQWavFileHeader::datesAsStored()
 
 void TestQWavFileHeader::recordSeconds_data()
 {
-    QTest::addColumn<RecordingLayout>("layout");
     QTest::addColumn<quint32>("audioLength");
     QTest::addColumn<quint32>("byteRate");
     QTest::addColumn<qint32>("seconds");
 
-    for (RecordingLayout layout : {RecordingLayout::Layout80, RecordingLayout::Layout85}) {
-        const QByteArray name = layout == RecordingLayout::Layout80 ? "80: " : "85: ";
-        QTest::newRow(name + "16000 bytes at 8000/s") << layout << 16000u << 8000u << 2;
-        QTest::newRow(name + "15999 bytes at 8000/s") << layout << 15999u << 8000u << 1;
-        QTest::newRow(name + "59 s") << layout << 59u * 16000u << 16000u << 59;
-        QTest::newRow(name + "3600 s") << layout << 3600u * 16000u << 16000u << 3600;
-        QTest::newRow(name + "3725 s") << layout << 3725u * 8000u << 8000u << 3725;
-        QTest::newRow(name + "360000 s") << layout << 360000u * 8000u << 8000u << 360000;
-        QTest::newRow(name + "0 bytes") << layout << 0u << 8000u << 0;
-        QTest::newRow(name + "byte rate 0") << layout << 16000u << 0u << 0;
-        QTest::newRow(name + "0 bytes at byte rate 0") << layout << 0u << 0u << 0;
-        QTest::newRow(name + "largest length, 1 byte/s")
-            << layout << 0xFFFFFFFFu << 1u << kLargestSeconds;
-        QTest::newRow(name + "2^31 bytes, 1 byte/s") << layout << 0x80000000u << 1u
-                                                      << kLargestSeconds;
-        QTest::newRow(name + "just fits") << layout << 0x7FFFFFFFu << 1u << kLargestSeconds;
-        QTest::newRow(name + "largest length, 2 bytes/s")
-            << layout << 0xFFFFFFFFu << 2u << kLargestSeconds;
-        QTest::newRow(name + "largest length, 3 bytes/s")
-            << layout << 0xFFFFFFFFu << 3u << qint32(1431655765);
-        QTest::newRow(name + "largest byte rate") << layout << 0xFFFFFFFEu << 0xFFFFFFFFu << 0;
-    }
+    QTest::newRow("16000 bytes at 8000/s") << 16000u << 8000u << 2;
+    QTest::newRow("15999 bytes at 8000/s") << 15999u << 8000u << 1;
+    QTest::newRow("0 bytes") << 0u << 8000u << 0;
+    QTest::newRow("byte rate 0") << 16000u << 0u << 0;
+    QTest::newRow("just fits") << 0x7FFFFFFFu << 1u << kLargestSeconds;
+    QTest::newRow("2^31 bytes, 1 byte/s") << 0x80000000u << 1u << kLargestSeconds;
+    QTest::newRow("largest length, 1 byte/s") << 0xFFFFFFFFu << 1u << kLargestSeconds;
+    QTest::newRow("largest length, 3 bytes/s") << 0xFFFFFFFFu << 3u << qint32(1431655765);
+    QTest::newRow("largest byte rate") << 0xFFFFFFFEu << 0xFFFFFFFFu << 0;
 }
 
 void TestQWavFileHeader::recordSeconds()
 {
-    QFETCH(RecordingLayout, layout);
     QFETCH(quint32, audioLength);
     QFETCH(quint32, byteRate);
     QFETCH(qint32, seconds);
 
-    RecordingFields fields = FieldsOf(layout);
+    RecordingFields fields = FieldsOf(RecordingLayout::Layout85);
     fields.audioLength = audioLength;
     fields.byteRate = byteRate;
 
@@ -285,19 +260,9 @@ void TestQWavFileHeader::shortFiles_data()
     QTest::addColumn<quint32>("callingID");
     QTest::addColumn<qint32>("seconds");
 
-    QTest::newRow("empty") << RecordingLayout::Layout80 << 0 << false << 0u << 0;
-    QTest::newRow("80: marker cut by one byte") << RecordingLayout::Layout80 << 53 << false
-                                                << 0u << 0;
-    QTest::newRow("80: ends after the marker") << RecordingLayout::Layout80 << 54 << true << 0u
-                                               << 0;
     QTest::newRow("80: ends after the calling ID")
         << RecordingLayout::Layout80 << 76 << true << 1001u << 0;
     QTest::newRow("80: whole header") << RecordingLayout::Layout80 << 92 << true << 1001u << 2;
-    QTest::newRow("85: ends in the tag") << RecordingLayout::Layout85 << 42 << false << 0u << 0;
-    QTest::newRow("85: marker cut by one byte") << RecordingLayout::Layout85 << 65 << false
-                                                << 0u << 0;
-    QTest::newRow("85: ends after the marker") << RecordingLayout::Layout85 << 66 << true << 0u
-                                               << 0;
     QTest::newRow("85: ends before the length") << RecordingLayout::Layout85 << 212 << true
                                                 << 1001u << 0;
     QTest::newRow("85: whole header") << RecordingLayout::Layout85 << 216 << true << 1001u << 2;
