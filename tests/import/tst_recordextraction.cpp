@@ -53,8 +53,7 @@ private slots:
     void rowTexts_data();
     void rowTexts();
     void nameAndPathAsGiven();
-    void skippedFiles_data();
-    void skippedFiles();
+    void fileWithoutMarkerSkipped();
     void holderEmptyAfterRead();
     void insertedRow();
     void insertedValuesIntact_data();
@@ -78,11 +77,7 @@ void TestRecordExtraction::startTimeText_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("7 March 2024") << QList<int>{24, 3, 7, 9, 5, 3} << "2024-03-07 09:05:03";
-    QTest::newRow("December") << QList<int>{24, 12, 31, 23, 59, 59} << "2024-12-31 23:59:59";
     QTest::newRow("year 5") << QList<int>{5, 1, 1, 0, 0, 0} << "2005-01-01 00:00:00";
-    QTest::newRow("year 0") << QList<int>{0, 10, 10, 10, 10, 10} << "2000-10-10 10:10:10";
-    QTest::newRow("month 0") << QList<int>{24, 0, 0, 0, 0, 0} << "2024-00-00 00:00:00";
-    QTest::newRow("month 13") << QList<int>{24, 13, 32, 25, 61, 99} << "2024-13-32 25:61:99";
     QTest::newRow("all 255") << QList<int>{255, 255, 255, 255, 255, 255}
                              << "20255-255-255 255:255:255";
 }
@@ -108,12 +103,10 @@ void TestRecordExtraction::recordTimeText_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("0 s") << 0 << "00:00:00";
-    QTest::newRow("1 s") << 1 << "00:00:01";
     QTest::newRow("59 s") << 59 << "00:00:59";
     QTest::newRow("60 s") << 60 << "00:01:00";
     QTest::newRow("3599 s") << 3599 << "00:59:59";
     QTest::newRow("3600 s") << 3600 << "01:00:00";
-    QTest::newRow("3725 s") << 3725 << "01:02:05";
     QTest::newRow("99 h") << 99 * 3600 + 59 * 60 + 59 << "99:59:59";
     QTest::newRow("360000 s") << 360000 << "100:00:00";
     QTest::newRow("largest") << std::numeric_limits<qint32>::max() << "596523:14:07";
@@ -185,25 +178,12 @@ void TestRecordExtraction::nameAndPathAsGiven()
     QCOMPARE(record->filePath, pathAsGiven);
 }
 
-void TestRecordExtraction::skippedFiles_data()
+void TestRecordExtraction::fileWithoutMarkerSkipped()
 {
-    QTest::addColumn<QByteArray>("bytes");
-
     RecordingFields noMarker;
     noMarker.marker = "radio_recordex";
-    QTest::newRow("no marker") << RecordingBytes(noMarker);
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("cut inside the marker") << RecordingBytes(RecordingFields()).left(60);
-    QTest::newRow("zeros") << QByteArray(4096, '\0');
-    QTest::newRow("text") << QByteArray("radio_recorder radio_recorder radio_recorder\n");
-}
-
-void TestRecordExtraction::skippedFiles()
-{
-    QFETCH(QByteArray, bytes);
-
     const QString path = m_dir->filePath(QStringLiteral("skipped.wav"));
-    QVERIFY(WriteFileBytes(path, bytes));
+    QVERIFY(WriteFileBytes(path, RecordingBytes(noMarker)));
     QWavFileHeader holder;
     QVERIFY(!ReadRecording(holder, "skipped.wav", path));
 }
@@ -249,15 +229,8 @@ void TestRecordExtraction::insertedValuesIntact_data()
 {
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("single quote") << "it's.wav";
-    QTest::newRow("double quotes") << "say \"hello\".wav";
-    QTest::newRow("both quotes") << "'\",\"'.wav";
-    QTest::newRow("placeholders") << "%1 %2 %10 %12.wav";
-    QTest::newRow("percent signs") << "100%% %%1 %.wav";
-    QTest::newRow("non-ASCII") << QString::fromUtf8("Überspielung 录音 Ωmega.wav");
     QTest::newRow("newline") << "first\nsecond.wav";
     QTest::newRow("statement") << "x\",'',0,0,0,0,0,0,\"y\",0,0); drop table SaveViewDisp; --.wav";
-    QTest::newRow("digits only") << "007";
 }
 
 void TestRecordExtraction::insertedValuesIntact()
