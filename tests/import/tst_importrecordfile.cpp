@@ -73,9 +73,6 @@ private slots:
     void startsInFolderMode();
     void switchModes_data();
     void switchModes();
-    void modesKeepTexts();
-    void selectPathOfMode_data();
-    void selectPathOfMode();
     void emptyPathMessage_data();
     void emptyPathMessage();
     void results_data();
@@ -164,18 +161,22 @@ void TestImportRecordFile::switchModes_data()
 {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("selectedPath");
 
-    QTest::newRow("file") << QStringList{"rbtn_SelectFile"} << 2;
+    QTest::newRow("file") << QStringList{"rbtn_SelectFile"} << 2 << "/rec/file.wav";
     QTest::newRow("file, then folder") << QStringList{"rbtn_SelectFile", "rbtn_SelectFolder"}
-                                       << 1;
+                                       << 1 << "/rec/folder";
 }
 
 void TestImportRecordFile::switchModes()
 {
     QFETCH(QStringList, clicks);
     QFETCH(int, mode);
+    QFETCH(QString, selectedPath);
 
     ImportRecordFile dialog;
+    SetText(dialog, "edit_FolderPath", "/rec/folder");
+    SetText(dialog, "edit_FilePath", "/rec/file.wav");
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     for (const QString &name : clicks)
@@ -190,39 +191,10 @@ void TestImportRecordFile::switchModes()
     QCOMPARE(Child<QWidget>(dialog, "edit_FilePath")->isEnabled(), !folder);
     QCOMPARE(Child<QWidget>(dialog, "pbtn_file")->isEnabled(), !folder);
     QCOMPARE(dialog.focusWidget(), Child<QWidget>(dialog, folder ? "pbtn_folder" : "pbtn_file"));
-}
-
-void TestImportRecordFile::modesKeepTexts()
-{
-    ImportRecordFile dialog;
-    SetText(dialog, "edit_FolderPath", "/rec/folder");
-    SetText(dialog, "edit_FilePath", "/rec/file.wav");
-    Click(dialog, "rbtn_SelectFile");
-    Click(dialog, "rbtn_SelectFolder");
-    Click(dialog, "rbtn_SelectFile");
+    QCOMPARE(dialog.GetSelectPath(), selectedPath);
+    // Switching modes leaves both texts as they were.
     QCOMPARE(Child<QLineEdit>(dialog, "edit_FolderPath")->text(), QStringLiteral("/rec/folder"));
     QCOMPARE(Child<QLineEdit>(dialog, "edit_FilePath")->text(), QStringLiteral("/rec/file.wav"));
-}
-
-void TestImportRecordFile::selectPathOfMode_data()
-{
-    QTest::addColumn<QString>("modeButton");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("folder") << "rbtn_SelectFolder" << "/rec/folder";
-    QTest::newRow("file") << "rbtn_SelectFile" << "/rec/file.wav";
-}
-
-void TestImportRecordFile::selectPathOfMode()
-{
-    QFETCH(QString, modeButton);
-    QFETCH(QString, path);
-
-    ImportRecordFile dialog;
-    SetText(dialog, "edit_FolderPath", "/rec/folder");
-    SetText(dialog, "edit_FilePath", "/rec/file.wav");
-    Click(dialog, qPrintable(modeButton));
-    QCOMPARE(dialog.GetSelectPath(), path);
 }
 
 void TestImportRecordFile::emptyPathMessage_data()
