@@ -135,7 +135,8 @@ QString WidgetText(MainWindow *window, const QString &objectName)
 
 void ClickButton(MainWindow *window, const QString &objectName)
 {
-    window->findChild<QPushButton *>(objectName)->click();
+    auto *button = window->findChild<QPushButton *>(objectName);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
 void ExpectMessage(QString *text)

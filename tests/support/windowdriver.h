@@ -39,7 +39,8 @@ QStringList TableColumn(MainWindow *window, int column);
 // buttons).
 QString WidgetText(MainWindow *window, const QString &objectName);
 
-// Clicks a push button of the main window by object name.
+// A left click in the middle of a push button of the main window, by object
+// name.
 void ClickButton(MainWindow *window, const QString &objectName);
 
 // The single-button message shown by the next action, answered with its
