@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kChannelTypeColumn = 11; // of SaveViewDisp, counted from 0
 // IgnorePathTab stays empty, so any tree node number does.
 constexpr int kScanTreeNode = 0;
 
@@ -207,7 +206,7 @@ std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format
     int count = 0;
     while (query.next()) {
         const QStringList fields =
-            ReportFields(MakeRecordRow(query, count + 1), query.value(kChannelTypeColumn));
+            ReportFields(MakeRecordRow(query, count + 1), query.value(ColChannelType));
         if (!WriteAll(out, ReportEntry(format, fields, count)))
             return std::nullopt;
         ++count;

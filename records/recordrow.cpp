@@ -70,22 +70,6 @@ QString RecordRow::*const kTextFields[] = {
     &RecordRow::transmitFrequency, &RecordRow::receiveFrequency, &RecordRow::filePath,
 };
 
-enum Column {
-    ColFileCheck,
-    ColFileName,
-    ColCreatFileTime,
-    ColRecordTime,
-    ColCallingId,
-    ColReceiveId,
-    ColRecordType,
-    ColCallType,
-    ColSendFre,
-    ColRecFre,
-    ColFilePath,
-    ColChannelType,
-    ColRadioId,
-};
-
 } // namespace
 
 const QString &RecordRow::Text(int field) const

@@ -48,7 +48,24 @@ struct RecordRow
     QString &Text(int field);
 };
 
-// The thirteen columns of SaveViewDisp in table order, as `select *` yields them.
+// The columns of SaveViewDisp in table order, as `select *` yields them.
+enum RecordColumn {
+    ColFileCheck,
+    ColFileName,
+    ColCreatFileTime,
+    ColRecordTime,
+    ColCallingId,
+    ColReceiveId,
+    ColRecordType,
+    ColCallType,
+    ColSendFre,
+    ColRecFre,
+    ColFilePath,
+    ColChannelType,
+    ColRadioId,
+};
+
+// The thirteen columns of one record.
 using RecordColumns = std::array<QVariant, 13>;
 
 // Makes the row numbered `number` on its page; the code texts are translated
