@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/listingpage.h"
 #include "records/recordquery.h"
 #include "records/recordrow.h"
 #include "store/dbprocess.h"
@@ -111,6 +112,8 @@ private:
     void UpdatePageInfo();
     bool LoadPage(PageLoadMode mode);
     void GoToPage(PageLoadMode mode);
+    void StartListing(const ListingStatements &statements);
+    void ShowListingPage(int page);
     void ShowPageRows(const QList<RecordRow> &rows);
     void MoveCheckedCount(int change);
     int CurrentRow() const;
@@ -145,9 +148,13 @@ private:
     QList<RecordRow> m_pageRecords;
     DbProcess m_dbProcess;
     QString m_currentImportPath;
-    QString m_selectStatement;
+    QString m_listingCondition;
     QString m_countStatement;
     QString m_checkedCountStatement;
+    PageStart m_pageStart;
+    // Deleting or renaming records may change the count of the listing; the
+    // next page request counts it again.
+    bool m_countOutdated = false;
     int m_pageSize = 200;
     int m_currentPage = 1;
     unsigned int m_checkedCount = 0;

@@ -1,20 +1,29 @@
-// Times the loading of a page of records against the floor of its SQLite work.
+// Times the page requests of the record list on a large listing, the way it
+// reads pages now beside the way it read them before, and beside the floor of
+// the new way's SQLite work.
 //
 //   page_bench [rows] [runs]     (default 1000000 rows, 3 runs)
 //
-// Fills SaveViewDisp of a temporary working database (the default connection),
-// then times, in every run, the last page, the first page and a search with
-// every filter set, loaded (a) as the record list loads a page: CountRecords,
-// RequestedPage and LoadPageRows, and (b) through the SQLite C API with the
-// same statements: the count stepped once, then the select stepped past the
-// rows before the page and the page's 13 columns read as text.
+// Fills SaveViewDisp of a temporary working database (the default connection)
+// and times, in every run, six requests of page size 200:
+// - before: as the record list read pages before: the count statement, then
+//   the listing's select "select * ... order by CreatFileTime", stepped past
+//   the records before the page, on the table without indexes;
+// - now: after the listing's indexes are created as a scan creates them, the
+//   listing counted once (the first page and the search count it) and the page
+//   read by ReadListingPage from the nearest known place;
+// - floor: the statement that ReadListingPage runs, with the same values,
+//   stepped through the SQLite C API and each column read as text.
 
+#include "records/listingpage.h"
 #include "records/recordquery.h"
+#include "store/schema.h"
 #include "tests/support/testdatabase.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
@@ -41,15 +50,15 @@ Options ParseOptions(const QStringList &arguments)
 {
     Options options;
     if (arguments.size() > 1)
-        options.rows = std::max(kPageSize, arguments.at(1).toInt());
+        options.rows = std::max(4 * kPageSize, arguments.at(1).toInt());
     if (arguments.size() > 2)
         options.runs = std::max(1, arguments.at(2).toInt());
     return options;
 }
 
 // One second per record, inserted out of time order (7919 is prime to the row
-// count) so that the order clause sorts for real. A third are live records, a
-// third of the rest have no parties; the search's ID matches one row in 500.
+// count) so that the order really sorts. A third are live records, a third of
+// the rest have no parties; the search's ID matches one row in 500.
 bool FillRecords(int rows)
 {
     QSqlQuery query;
@@ -82,43 +91,86 @@ SearchFilter EveryFilterSet(int rows)
     return filter;
 }
 
-// A page request as the record list makes it; checkedCount is run by searches only.
-struct Listing
+// One request: the listing, the page shown before it (0: none, a new
+// listing) and the page it loads.
+struct Request
 {
     QString name;
-    PageLoadMode mode;
-    ListingStatements statements;
+    ListingStatements listing;
+    int shownPage = 0;
+    int page = 1;
+    bool countsChecked = false;
 };
 
-std::vector<Listing> TimedListings(int rows)
+std::vector<Request> TimedRequests(int rows)
 {
-    const ListingStatements all{AllRecordsSelectStatement(), AllRecordsCountStatement(), QString()};
-    return {{QStringLiteral("last page"), PageLast, all},
-            {QStringLiteral("first page"), PageHome, all},
-            {QStringLiteral("search, every filter"), PageSearch, BuildSearchStatements(EveryFilterSet(rows))}};
+    const ListingStatements all{QString(), AllRecordsCountStatement(), QString()};
+    const int pages = PageCount(unsigned(rows), kPageSize);
+    const int middle = pages / 2;
+    return {
+        {QStringLiteral("first page"), all, 0, 1, false},
+        {QStringLiteral("last page"), all, 1, pages, false},
+        {QStringLiteral("next, middle"), all, middle, middle + 1, false},
+        {QStringLiteral("previous, middle"), all, middle + 1, middle, false},
+        {QStringLiteral("go to the middle"), all, 1, middle, false},
+        {QStringLiteral("search, every filter"), BuildSearchStatements(EveryFilterSet(rows)), 0, 1,
+         true},
+    };
 }
 
-int PageOf(const Listing &listing, int totalCount)
-{
-    return RequestedPage(listing.mode, PageState{kPageSize, 1, unsigned(totalCount)}, 0);
-}
-
-// What a load yields, to check that both ways load the same page.
-struct LoadedPage
+// What a request loaded, to check that the ways agree.
+struct Loaded
 {
     int totalCount = 0;
-    int page = 0;
-    int rows = 0;
+    QStringList paths;
 };
 
-LoadedPage LoadRealPage(const Listing &listing)
+// The page as the record list read it before: count, then step the sorted
+// select past the records before the page.
+Loaded LoadBefore(const Request &request)
 {
-    LoadedPage loaded;
-    loaded.totalCount = CountRecords(listing.statements.count);
-    loaded.page = PageOf(listing, loaded.totalCount);
-    if (!listing.statements.checkedCount.isEmpty())
-        CountRecords(listing.statements.checkedCount);
-    loaded.rows = LoadPageRows(listing.statements.select, kPageSize, loaded.page).size();
+    Loaded loaded;
+    loaded.totalCount = CountRecords(request.listing.count);
+    if (request.countsChecked)
+        CountRecords(request.listing.checkedCount);
+    QSqlQuery query;
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral("select * from SaveViewDisp") + request.listing.condition
+               + QStringLiteral(" order by CreatFileTime"));
+    query.seek((request.page - 1) * kPageSize - 1);
+    while (loaded.paths.size() < kPageSize && query.next())
+        loaded.paths << MakeRecordRow(query, loaded.paths.size() + 1).filePath;
+    return loaded;
+}
+
+QStringList PathsOf(const QList<RecordRow> &rows)
+{
+    QStringList paths;
+    for (const RecordRow &row : rows)
+        paths << row.filePath;
+    return paths;
+}
+
+// The start of the page shown before the request, read untimed.
+PageStart ShownStart(const Request &request, unsigned int totalCount)
+{
+    if (request.shownPage == 0)
+        return PageStart();
+    return ReadListingPage(request.listing.condition, totalCount, kPageSize, request.shownPage,
+                           PageStart())
+        .start;
+}
+
+// A new listing is counted; a page of a listing shown already uses its count.
+Loaded LoadNow(const Request &request, unsigned int knownCount, const PageStart &shown)
+{
+    Loaded loaded;
+    loaded.totalCount = request.shownPage == 0 ? CountRecords(request.listing.count) : int(knownCount);
+    if (request.countsChecked)
+        CountRecords(request.listing.checkedCount);
+    loaded.paths = PathsOf(ReadListingPage(request.listing.condition, unsigned(loaded.totalCount),
+                                           kPageSize, request.page, shown)
+                               .rows);
     return loaded;
 }
 
@@ -136,18 +188,39 @@ public:
     FloorDatabase(const FloorDatabase &) = delete;
     FloorDatabase &operator=(const FloorDatabase &) = delete;
 
-    LoadedPage LoadPage(const Listing &listing) const
+    Loaded Load(const Request &request, unsigned int knownCount, const PageStart &shown) const
     {
-        LoadedPage loaded;
-        loaded.totalCount = Count(listing.statements.count);
-        loaded.page = PageOf(listing, loaded.totalCount);
-        if (!listing.statements.checkedCount.isEmpty())
-            Count(listing.statements.checkedCount);
-        loaded.rows = StepPage(listing.statements.select, loaded.page);
+        Loaded loaded;
+        loaded.totalCount = request.shownPage == 0 ? Count(request.listing.count) : int(knownCount);
+        if (request.countsChecked)
+            Count(request.listing.checkedCount);
+        const PageRead read = PlanPageRead(unsigned(loaded.totalCount), kPageSize, request.page, shown);
+        sqlite3_stmt *prepared = Prepare(PageReadStatement(request.listing.condition, read.origin));
+        int position = 1;
+        if (read.origin == PageOrigin::Known || read.origin == PageOrigin::BeforeKnown) {
+            const QByteArray time = shown.startTime.toString().toUtf8();
+            sqlite3_bind_text(prepared, position++, time.constData(), time.size(), SQLITE_TRANSIENT);
+            sqlite3_bind_int64(prepared, position++, shown.rowId);
+        }
+        sqlite3_bind_int(prepared, position++, read.count);
+        sqlite3_bind_int(prepared, position, read.skip);
+        while (sqlite3_step(prepared) == SQLITE_ROW) {
+            for (int column = 0; column < kColumnCount; ++column)
+                m_textBytes += qstrlen(ColumnText(prepared, column));
+            loaded.paths << QString::fromUtf8(ColumnText(prepared, ColFilePath));
+        }
+        sqlite3_finalize(prepared);
+        if (read.origin == PageOrigin::BeforeKnown || read.origin == PageOrigin::ListingLast)
+            std::reverse(loaded.paths.begin(), loaded.paths.end());
         return loaded;
     }
 
 private:
+    static const char *ColumnText(sqlite3_stmt *prepared, int column)
+    {
+        return reinterpret_cast<const char *>(sqlite3_column_text(prepared, column));
+    }
+
     sqlite3_stmt *Prepare(const QString &statement) const
     {
         sqlite3_stmt *prepared = nullptr;
@@ -163,25 +236,6 @@ private:
         const int count = sqlite3_step(prepared) == SQLITE_ROW ? sqlite3_column_int(prepared, 0) : 0;
         sqlite3_finalize(prepared);
         return count;
-    }
-
-    // The rows of the page, each of its columns read as text.
-    int StepPage(const QString &statement, int page) const
-    {
-        sqlite3_stmt *prepared = Prepare(statement);
-        const int skipped = (page - 1) * kPageSize;
-        int step = 0;
-        while (step < skipped && sqlite3_step(prepared) == SQLITE_ROW)
-            ++step;
-        int rows = 0;
-        while (rows < kPageSize && sqlite3_step(prepared) == SQLITE_ROW) {
-            for (int column = 0; column < kColumnCount; ++column)
-                m_textBytes += qstrlen(reinterpret_cast<const char *>(
-                    sqlite3_column_text(prepared, column)));
-            ++rows;
-        }
-        sqlite3_finalize(prepared);
-        return rows;
     }
 
     sqlite3 *m_db = nullptr;
@@ -212,10 +266,10 @@ struct Sample
     double ms = 0;
     long peakKiB = 0;
     long rssAfterKiB = 0;
-    LoadedPage loaded;
+    Loaded loaded;
 };
 
-Sample Measure(const std::function<LoadedPage()> &load)
+Sample Measure(const std::function<Loaded()> &load)
 {
     ResetPeakRss();
     QElapsedTimer timer;
@@ -228,12 +282,6 @@ Sample Measure(const std::function<LoadedPage()> &load)
     return sample;
 }
 
-struct Samples
-{
-    std::vector<Sample> real;
-    std::vector<Sample> floor;
-};
-
 template <typename Value>
 Value MedianOf(const std::vector<Sample> &samples, Value Sample::*field)
 {
@@ -244,10 +292,18 @@ Value MedianOf(const std::vector<Sample> &samples, Value Sample::*field)
     return values[values.size() / 2];
 }
 
-bool SameLoad(const Sample &real, const Sample &floor)
+// The samples of one request.
+struct Samples
 {
-    return real.loaded.totalCount == floor.loaded.totalCount && real.loaded.page == floor.loaded.page
-           && real.loaded.rows == floor.loaded.rows && real.loaded.rows > 0;
+    std::vector<Sample> before;
+    std::vector<Sample> now;
+    std::vector<Sample> floor;
+};
+
+bool SameLoad(const Sample &a, const Sample &b)
+{
+    return a.loaded.totalCount == b.loaded.totalCount && a.loaded.paths == b.loaded.paths
+           && !a.loaded.paths.isEmpty();
 }
 
 QString Ms(double ms)
@@ -260,20 +316,60 @@ QString MiB(long kib)
     return QString::number(kib / 1024.0, 'f', 1);
 }
 
-QString MedianLine(const Samples &samples)
+QString Ratio(double a, double b)
 {
-    const LoadedPage &loaded = samples.real.front().loaded;
-    const double realMs = MedianOf(samples.real, &Sample::ms);
+    return QString::number(a / std::max(b, 0.001), 'f', 2);
+}
+
+QString MedianLine(const Request &request, const Samples &samples)
+{
+    const Loaded &loaded = samples.now.front().loaded;
+    const double beforeMs = MedianOf(samples.before, &Sample::ms);
+    const double nowMs = MedianOf(samples.now, &Sample::ms);
     const double floorMs = MedianOf(samples.floor, &Sample::ms);
-    return QStringLiteral("(page %1 of %2, %3 records, %4 rows): %5 / %6 ms, ratio %7, "
-                          "peak %8 MiB (floor %9), after %10 MiB")
-        .arg(QString::number(loaded.page),
+    return QStringLiteral("%1 (page %2 of %3, %4 records, %5 rows): before %6 ms, now %7 ms "
+                          "(now/before %8), floor %9 ms (now/floor %10), peak %11 MiB, after %12 MiB")
+        .arg(request.name, QString::number(request.page),
              QString::number(PageCount(unsigned(loaded.totalCount), kPageSize)),
-             QString::number(loaded.totalCount), QString::number(loaded.rows), Ms(realMs),
-             Ms(floorMs), QString::number(realMs / std::max(floorMs, 0.001), 'f', 2),
-             MiB(MedianOf(samples.real, &Sample::peakKiB)),
-             MiB(MedianOf(samples.floor, &Sample::peakKiB)))
-        .arg(MiB(MedianOf(samples.real, &Sample::rssAfterKiB)));
+             QString::number(loaded.totalCount), QString::number(loaded.paths.size()), Ms(beforeMs),
+             Ms(nowMs), Ratio(nowMs, beforeMs), Ms(floorMs))
+        .arg(Ratio(nowMs, floorMs), MiB(MedianOf(samples.now, &Sample::peakKiB)),
+             MiB(MedianOf(samples.now, &Sample::rssAfterKiB)));
+}
+
+void TimeBefore(const std::vector<Request> &requests, int runs, std::vector<Samples> &samples,
+                QTextStream &out)
+{
+    for (int run = 1; run <= runs; ++run) {
+        out << "before, run " << run << ":";
+        for (std::size_t i = 0; i < requests.size(); ++i) {
+            samples[i].before.push_back(Measure([&] { return LoadBefore(requests[i]); }));
+            out << "  " << Ms(samples[i].before.back().ms);
+        }
+        out << " ms" << Qt::endl;
+    }
+}
+
+bool TimeNow(const std::vector<Request> &requests, int runs, const FloorDatabase &floorDatabase,
+             std::vector<Samples> &samples, QTextStream &out)
+{
+    bool consistent = true;
+    for (int run = 1; run <= runs; ++run) {
+        out << "now / floor, run " << run << ":";
+        for (std::size_t i = 0; i < requests.size(); ++i) {
+            const Request &request = requests[i];
+            const unsigned int count = unsigned(CountRecords(request.listing.count));
+            const PageStart shown = ShownStart(request, count);
+            const Sample now = Measure([&] { return LoadNow(request, count, shown); });
+            const Sample floor = Measure([&] { return floorDatabase.Load(request, count, shown); });
+            consistent = consistent && SameLoad(now, floor) && SameLoad(now, samples[i].before.front());
+            samples[i].now.push_back(now);
+            samples[i].floor.push_back(floor);
+            out << "  " << Ms(now.ms) << " / " << Ms(floor.ms);
+        }
+        out << " ms" << Qt::endl;
+    }
+    return consistent;
 }
 
 } // namespace
@@ -288,47 +384,33 @@ int main(int argc, char *argv[])
     if (!database.IsReady())
         qFatal("cannot create the temporary database");
     QSqlQuery().exec(QStringLiteral("PRAGMA synchronous = OFF;"));
-    QElapsedTimer fillTimer;
-    fillTimer.start();
+    QElapsedTimer timer;
+    timer.start();
     if (!FillRecords(options.rows))
         return 1;
-    out << "rows: " << options.rows << " (filled in " << fillTimer.elapsed() << " ms, peak RSS "
+    out << "rows: " << options.rows << " (filled in " << timer.elapsed() << " ms, peak RSS "
         << MiB(StatusKiB("VmHWM:")) << " MiB), page size " << kPageSize << ", " << options.runs
         << " runs" << Qt::endl;
     if (!ResetPeakRss())
         out << "cannot reset the peak RSS: the peaks below are those of the whole process" << Qt::endl;
 
-    const FloorDatabase floorDatabase(database.FileName());
-    const std::vector<Listing> listings = TimedListings(options.rows);
-    std::vector<Samples> samples(listings.size());
-    bool consistent = true;
-    for (int run = 1; run <= options.runs; ++run) {
-        out << "run " << run << ":";
-        for (std::size_t i = 0; i < listings.size(); ++i) {
-            const Listing &listing = listings[i];
-            const Sample real = Measure([&] { return LoadRealPage(listing); });
-            const Sample floor = Measure([&] { return floorDatabase.LoadPage(listing); });
-            consistent = consistent && SameLoad(real, floor);
-            samples[i].real.push_back(real);
-            samples[i].floor.push_back(floor);
-            out << "  " << listing.name << " " << Ms(real.ms) << " / " << Ms(floor.ms) << " ms";
-        }
-        out << Qt::endl;
-    }
+    const std::vector<Request> requests = TimedRequests(options.rows);
+    std::vector<Samples> samples(requests.size());
+    TimeBefore(requests, options.runs, samples, out);
 
-    out << "median of " << options.runs << " runs: load / floor, ratio, peak RSS during the load, "
-        << "RSS after it" << Qt::endl;
-    for (std::size_t i = 0; i < listings.size(); ++i)
-        out << "  " << listings[i].name << " " << MedianLine(samples[i]) << Qt::endl;
-    // In the order of TimedListings().
-    const Samples &lastPage = samples.at(0);
-    const Samples &firstPage = samples.at(1);
-    out << "RSS after page 1 vs after the last page: "
-        << MiB(MedianOf(firstPage.real, &Sample::rssAfterKiB)) << " vs "
-        << MiB(MedianOf(lastPage.real, &Sample::rssAfterKiB)) << " MiB (peaks "
-        << MiB(MedianOf(firstPage.real, &Sample::peakKiB)) << " vs "
-        << MiB(MedianOf(lastPage.real, &Sample::peakKiB)) << " MiB)" << Qt::endl;
+    timer.restart();
+    if (!CreateListingIndexes(QSqlDatabase::database()))
+        qFatal("cannot create the listing's indexes");
+    out << "indexes created in " << timer.elapsed() << " ms" << Qt::endl;
+
+    const FloorDatabase floorDatabase(database.FileName());
+    const bool consistent = TimeNow(requests, options.runs, floorDatabase, samples, out);
+
+    out << "median of " << options.runs << " runs; peak RSS during the request now, RSS after it:"
+        << Qt::endl;
+    for (std::size_t i = 0; i < requests.size(); ++i)
+        out << "  " << MedianLine(requests[i], samples[i]) << Qt::endl;
     if (!consistent)
-        out << "the load and the floor did not yield the same pages" << Qt::endl;
+        out << "the ways did not load the same pages" << Qt::endl;
     return consistent ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "import/scanconnection.h"
+#include "store/schema.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -11,6 +12,7 @@ ScanConnection::ScanConnection(const QString &connectionName, const QString &dat
     database.setDatabaseName(databaseName);
     if (database.open()) {
         QSqlQuery(database).exec(QStringLiteral("PRAGMA synchronous = OFF;"));
+        DropListingIndexes(database);
         database.transaction();
     }
     m_inserter = std::make_unique<RecordInserter>(database);
@@ -22,6 +24,7 @@ ScanConnection::~ScanConnection()
     {
         QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
         database.commit();
+        CreateListingIndexes(database);
         database.close();
     }
     QSqlDatabase::removeDatabase(m_connectionName);

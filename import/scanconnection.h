@@ -10,8 +10,8 @@
 // The import worker's own connection to the working database for one scan.
 // A connection may only be used by the thread that opened it, so it is made
 // in the worker thread at the start of the scan. All inserts of the scan run
-// in one transaction; the destructor commits it, closes the connection and
-// removes it again.
+// in one transaction, with the listing's indexes dropped; the destructor
+// commits it, creates the indexes again, closes the connection and removes it.
 class ScanConnection
 {
 public:

@@ -126,16 +126,39 @@ void MainWindow::UpdatePageInfo()
 
 bool MainWindow::LoadPage(PageLoadMode mode)
 {
-    m_totalCount = unsigned(CountRecords(m_countStatement));
+    if (m_countOutdated) {
+        m_totalCount = unsigned(CountRecords(m_countStatement));
+        m_countOutdated = false;
+    }
     const PageState state{m_pageSize, m_currentPage, m_totalCount};
     const int page = RequestedPage(mode, state, ui->ledt_CurrentPage->text().toInt());
     if (page == 0)
         return false;
     if (mode == PageSearch)
         m_checkedCount = unsigned(CountRecords(m_checkedCountStatement));
-    m_currentPage = page;
-    ShowPageRows(LoadPageRows(m_selectStatement, m_pageSize, page));
+    ShowListingPage(page);
     return true;
+}
+
+// A new listing is counted once; its pages are then read from the nearest
+// known place.
+void MainWindow::StartListing(const ListingStatements &statements)
+{
+    m_listingCondition = statements.condition;
+    m_countStatement = statements.count;
+    m_checkedCountStatement = statements.checkedCount;
+    m_totalCount = unsigned(CountRecords(m_countStatement));
+    m_countOutdated = false;
+    m_pageStart = PageStart();
+}
+
+void MainWindow::ShowListingPage(int page)
+{
+    const ListingPage loaded =
+        ReadListingPage(m_listingCondition, m_totalCount, m_pageSize, page, m_pageStart);
+    m_currentPage = page;
+    m_pageStart = loaded.start;
+    ShowPageRows(loaded.rows);
 }
 
 void MainWindow::on_pbtn_Search_clicked()
@@ -154,10 +177,7 @@ void MainWindow::on_pbtn_Search_clicked()
     filter.recordTypeIndex = ui->comBox_RecordType->currentIndex();
     filter.callTypeIndex = ui->comBox_CallType->currentIndex();
     filter.keyword = ui->ledt_KeyWord->text();
-    const ListingStatements statements = BuildSearchStatements(filter);
-    m_selectStatement = statements.select;
-    m_countStatement = statements.count;
-    m_checkedCountStatement = statements.checkedCount;
+    StartListing(BuildSearchStatements(filter));
     LoadPage(PageSearch);
     UpdatePageInfo();
     RefreshPlayList();
@@ -165,12 +185,9 @@ void MainWindow::on_pbtn_Search_clicked()
 
 void MainWindow::FindOverAndDisplayToTable()
 {
-    m_countStatement = AllRecordsCountStatement();
-    m_totalCount = unsigned(CountRecords(m_countStatement));
-    m_selectStatement = AllRecordsSelectStatement();
-    ShowPageRows(LoadPageRows(m_selectStatement, m_pageSize, 1));
+    StartListing(ListingStatements{QString(), AllRecordsCountStatement(), m_checkedCountStatement});
+    ShowListingPage(1);
     m_checkedCount = 0;
-    m_currentPage = 1;
     UpdatePageInfo();
     RefreshPlayList();
     emit CloseTipDlg_signals();

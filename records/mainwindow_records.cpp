@@ -66,6 +66,7 @@ void MainWindow::on_pbtn_Del_clicked()
         != 1)
         return;
     const DeleteOutcome outcome = DeleteCheckedRecords(m_pageRecords);
+    m_countOutdated = true;
     MoveCheckedCount(-outcome.deletedCount);
     ShowPageRows(outcome.keptRows);
     UpdatePageInfo();
@@ -93,6 +94,7 @@ void MainWindow::RightMenuToRename()
         MsgTipWidthSingleBtn::ShowTip(tr("Rename"), tr("Fail to rename!"), tr("Cancel"), nullptr);
         return;
     }
+    m_countOutdated = true;
     record.fileName = dialog.NewName();
     record.filePath = dialog.NewPath();
     m_tableModel->SetRows(m_pageRecords);

@@ -63,7 +63,7 @@ QString BuildFilterCondition(const QString &idText, int recordTypeIndex, int cal
 
 ListingStatements BuildSearchStatements(const SearchFilter &filter)
 {
-    QString where = QStringLiteral(" from SaveViewDisp where CreatFileTime between %1 and %2")
+    QString where = QStringLiteral(" where CreatFileTime between %1 and %2")
                         .arg(SqlText(filter.start.toString(kTimeFormat)),
                              SqlText(filter.end.toString(kTimeFormat)));
     where += BuildFilterCondition(filter.idText, filter.recordTypeIndex, filter.callTypeIndex);
@@ -71,15 +71,10 @@ ListingStatements BuildSearchStatements(const SearchFilter &filter)
         where += QStringLiteral(" and FileName like ") + SqlText(QLatin1Char('%') + filter.keyword + QLatin1Char('%'));
 
     ListingStatements statements;
-    statements.select = QStringLiteral("select *") + where + QStringLiteral(" order by CreatFileTime");
-    statements.count = QStringLiteral("select count(*)") + where;
+    statements.condition = where;
+    statements.count = QStringLiteral("select count(*) from SaveViewDisp") + where;
     statements.checkedCount = statements.count + QStringLiteral(" and FileCheck = 1 ");
     return statements;
-}
-
-QString AllRecordsSelectStatement()
-{
-    return QStringLiteral("select * from SaveViewDisp order by CreatFileTime");
 }
 
 QString AllRecordsCountStatement()
@@ -138,25 +133,6 @@ int RequestedPage(PageLoadMode mode, const PageState &state, int typedPage)
 bool HomeButtonLoads(int currentPage)
 {
     return currentPage > 1;
-}
-
-int PageSeekRow(int pageSize, int page)
-{
-    return (page - 1) * pageSize - 1;
-}
-
-QList<RecordRow> LoadPageRows(const QString &selectStatement, int pageSize, int page)
-{
-    QList<RecordRow> rows;
-    QSqlQuery query;
-    query.setForwardOnly(true);
-    if (!query.exec(selectStatement))
-        return rows;
-    query.seek(PageSeekRow(pageSize, page));
-    rows.reserve(pageSize);
-    while (rows.size() < pageSize && query.next())
-        rows.append(MakeRecordRow(query, rows.size() + 1));
-    return rows;
 }
 
 unsigned int MovedCount(unsigned int count, int change)

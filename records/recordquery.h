@@ -7,11 +7,12 @@
 #include <QString>
 #include <QStringList>
 
-// The three statements of a listing: its select (ending with the order
-// clause), its count and the count of its checked records.
+// What picks a listing's records: its " where ..." condition (empty for all
+// records), the count of its records and the count of its checked records.
+// Its pages are read in the order of start time (see listingpage.h).
 struct ListingStatements
 {
-    QString select;
+    QString condition;
     QString count;
     QString checkedCount;
 };
@@ -35,9 +36,8 @@ QString SqlText(const QString &value);
 
 QString BuildFilterCondition(const QString &idText, int recordTypeIndex, int callTypeIndex);
 ListingStatements BuildSearchStatements(const SearchFilter &filter);
-// The listing of all records shown after an import; it keeps no checked-count
-// statement of its own.
-QString AllRecordsSelectStatement();
+// The listing of all records shown after an import; it has no condition and
+// keeps no checked-count statement of its own.
 QString AllRecordsCountStatement();
 
 // The first column of the statement's first row, 0 when it fails or yields no row.
@@ -67,13 +67,6 @@ int PageCount(unsigned int totalCount, int pageSize);
 int RequestedPage(PageLoadMode mode, const PageState &state, int typedPage);
 // The Home button reloads nothing while the first page is shown.
 bool HomeButtonLoads(int currentPage);
-// The row the query is moved to so that its next row is the page's first.
-int PageSeekRow(int pageSize, int page);
-
-// The rows of one page of the select statement, numbered from 1; only the
-// page's rows are converted and kept.
-QList<RecordRow> LoadPageRows(const QString &selectStatement, int pageSize, int page);
-
 // count moved by change, never below 0.
 unsigned int MovedCount(unsigned int count, int change);
 

@@ -22,6 +22,40 @@ bool CreateWorkingTables(const QSqlDatabase &database)
            && query.exec(IgnorePathTabCreateStatement());
 }
 
+namespace {
+
+struct ListingIndex
+{
+    const char *name;
+    const char *column;
+};
+
+constexpr ListingIndex kListingIndexes[] = {
+    {"SaveViewDispByTime", "CreatFileTime"},
+    {"SaveViewDispByCallingID", "CallingID"},
+    {"SaveViewDispByReceiveID", "ReceiveID"},
+};
+
+} // namespace
+
+bool CreateListingIndexes(const QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    for (const ListingIndex &index : kListingIndexes) {
+        if (!query.exec(QStringLiteral("create index if not exists %1 on SaveViewDisp(%2)")
+                            .arg(QLatin1String(index.name), QLatin1String(index.column))))
+            return false;
+    }
+    return true;
+}
+
+void DropListingIndexes(const QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    for (const ListingIndex &index : kListingIndexes)
+        query.exec(QStringLiteral("drop index if exists %1").arg(QLatin1String(index.name)));
+}
+
 QString WorkingDatabaseFileName(const QDateTime &creationTime)
 {
     return creationTime.toString(QStringLiteral("yyMMddhhmmsszzz"));

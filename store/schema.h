@@ -11,6 +11,13 @@ QString IgnorePathTabCreateStatement();
 // Creates both tables on the open connection.
 bool CreateWorkingTables(const QSqlDatabase &database);
 
+// The indexes of SaveViewDisp that the listing reads by: the start time (its
+// order) and the two party IDs (the ID filter). A scan drops them before it
+// inserts and creates them again once its rows are in, which is cheaper than
+// keeping them up to date row by row.
+bool CreateListingIndexes(const QSqlDatabase &database);
+void DropListingIndexes(const QSqlDatabase &database);
+
 // The working database file is named by its creation time, for example
 // "240307140509042" for 7 March 2024 14:05:09.042.
 QString WorkingDatabaseFileName(const QDateTime &creationTime);
