@@ -7,7 +7,9 @@
 #include "ui/windowbackground.h"
 #include "ui_mainwindow.h"
 
+#include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QMouseEvent>
 #include <cstdlib>
 
@@ -37,8 +39,28 @@ MainWindow::MainWindow(QWidget *parent)
     InitTableView();
     InitPlayer();
     InitStyle();
+    InitShortcuts();
     m_tipDlg.ReloadLanguage();
     UpdatePageInfo();
+}
+
+// Keys for the buttons a dispatcher presses most; each does what its button
+// does, so what the button refuses while a recording plays, the key refuses.
+void MainWindow::InitShortcuts()
+{
+    const auto bind = [this](const QKeySequence &keys, void (MainWindow::*slot)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    bind(Qt::Key_Space, &MainWindow::on_pbtn_PlayorPause_clicked);
+    bind(Qt::Key_Delete, &MainWindow::on_pbtn_Del_clicked);
+    bind(Qt::Key_PageUp, &MainWindow::on_pbtn_PrePage_clicked);
+    bind(Qt::Key_PageDown, &MainWindow::on_pbtn_NextPage_clicked);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        ui->ledt_KeyWord->setFocus(Qt::ShortcutFocusReason);
+        ui->ledt_KeyWord->selectAll();
+    });
+    for (QLineEdit *field : {ui->ledt_ID, ui->ledt_KeyWord})
+        connect(field, &QLineEdit::returnPressed, this, &MainWindow::on_pbtn_Search_clicked);
 }
 
 // The worker is stopped before the working database it writes to goes away.

@@ -98,6 +98,7 @@ private:
 
     // Look
     void InitStyle();
+    void InitShortcuts();
 
     // Import-path tree
     void InitTreeAndThread();
@@ -115,6 +116,7 @@ private:
     void StartListing(const ListingStatements &statements);
     void ShowListingPage(int page);
     void ShowPageRows(const QList<RecordRow> &rows);
+    void FitFileNameColumn();
     void MoveCheckedCount(int change);
     int CurrentRow() const;
     bool HasRow(int row) const;

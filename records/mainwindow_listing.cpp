@@ -12,12 +12,16 @@
 #include <QIntValidator>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace {
 
 const QDate kFirstSearchDate(1900, 1, 1);
 const QDate kLastSearchDate(2037, 1, 1);
 constexpr int kCheckColumnWidth = 25;
 const int kColumnWidths[] = {kCheckColumnWidth, 34, 98, 120, 70, 79, 77, 77, 101, 59, 86, 86};
+constexpr int kFileNameColumn = 2;
+constexpr int kWidestFileNameColumn = 260;
 
 void FillFilterBox(QComboBox *box, const QList<FilterItem> &items)
 {
@@ -109,6 +113,18 @@ void MainWindow::ShowPageRows(const QList<RecordRow> &rows)
 {
     m_pageRecords = rows;
     m_tableModel->SetRows(m_pageRecords);
+    FitFileNameColumn();
+}
+
+// The file names are what a user reads first: their column grows to show
+// them whole, up to a limit; longer names show whole in their tooltips.
+void MainWindow::FitFileNameColumn()
+{
+    QTableView *table = ui->tableView;
+    table->resizeColumnToContents(kFileNameColumn);
+    table->setColumnWidth(kFileNameColumn,
+                          std::clamp(table->columnWidth(kFileNameColumn),
+                                     kColumnWidths[kFileNameColumn], kWidestFileNameColumn));
 }
 
 void MainWindow::MoveCheckedCount(int change)

@@ -2,7 +2,14 @@
 
 #include <QTableView>
 
-// The record table: a double click plays a row only with the left button.
+class QFontMetrics;
+
+// Whether the text, wrapped at word boundaries as the table draws it, fits
+// in the cell with the item's text margins.
+bool CellTextFits(const QString &text, const QFontMetrics &metrics, const QRect &cell);
+
+// The record table: a double click plays a row only with the left button; a
+// cell whose text does not fit shows the whole text as its tooltip.
 class QUserDefineTabView : public QTableView
 {
     Q_OBJECT
@@ -12,4 +19,8 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    void ShowCellToolTip(const QHelpEvent *event);
 };

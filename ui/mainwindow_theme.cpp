@@ -96,7 +96,7 @@ void StyleLabels(Ui::MainWindow *ui)
          Label("12px", "#99a7b5")},
         {{ui->label_Page}, Label("12px", "#8fa2c9")},
         {{ui->label_WavFileName}, Label("12px", "#bed4ff")},
-        {{ui->label_SoundPlayProcessAndTimeLen}, Label("15px", "#bed4ff")},
+        {{ui->label_SoundPlayProcessAndTimeLen}, Label("13px", "#bed4ff")},
         {{ui->label_ImportPathTip}, Label("15px", "#cfdfff")},
     };
     for (const LabelGroup &group : groups)
@@ -108,8 +108,8 @@ void StyleLineEdits(Ui::MainWindow *ui)
 {
     const QList<LineEditGroup> groups{
         {{ui->ledt_CurrentPage}, LineEdit("GotoPage", "#8fa2c9", "#8fa2c9", "#FFFFFF")},
-        {{ui->ledt_ID, ui->ledt_KeyWord}, LineEdit("IDKeyword", "#586785", QString(), "#0091ff")},
-        {{ui->ledt_SelectCount}, LineEdit("SelectItemsCount", "#586785", QString(), "#586785")},
+        {{ui->ledt_ID, ui->ledt_KeyWord}, LineEdit("IDKeyword", "#a6b4d0", QString(), "#0091ff")},
+        {{ui->ledt_SelectCount}, LineEdit("SelectItemsCount", "#a6b4d0", QString(), "#a6b4d0")},
     };
     for (const LineEditGroup &group : groups)
         for (QWidget *edit : group.edits)
@@ -118,7 +118,7 @@ void StyleLineEdits(Ui::MainWindow *ui)
 
 void StyleComboBoxes(Ui::MainWindow *ui)
 {
-    const ComboBoxStyle style{"12px",    kFamily, "#586785",     "rgba(61,76,105,80)",
+    const ComboBoxStyle style{"12px",    kFamily, "#a6b4d0",     "rgba(61,76,105,80)",
                               "1px",     "rgba(61,76,105,127)",  "2px",
                               "18px",    "transparent",          "Dropdown",
                               "18px",    "18px",  "#FFFFFF",     "#56698c",
@@ -146,7 +146,7 @@ void PrepareCalendar(QCalendarWidget *calendar)
 
 void StyleDateEdits(Ui::MainWindow *ui)
 {
-    const DateEditStyle::Edit edit{"1px",  "2px",  "12px",        kFamily,   "#586785",
+    const DateEditStyle::Edit edit{"1px",  "2px",  "12px",        kFamily,   "#a6b4d0",
                                    "rgba(61,76,105,80)",          "18px",    "18px",
                                    "transparent", "Dropdown",     "18px",    "18px"};
     const DateEditStyle::NavigationBar navigationBar{"12px", "#394860"};
@@ -167,7 +167,7 @@ void StyleDateEdits(Ui::MainWindow *ui)
 
 void StyleTimeEdits(Ui::MainWindow *ui)
 {
-    const TimeEditStyle::Edit edit{"12px", kFamily, "1px", "2px", "#586785", "rgba(61,76,105,80)"};
+    const TimeEditStyle::Edit edit{"12px", kFamily, "1px", "2px", "#a6b4d0", "rgba(61,76,105,80)"};
     const TimeEditStyle::SpinButtons spinButtons{"transparent", "UpArrow",   QString(),
                                                  QString(),     "transparent", "DownArrow"};
     const TimeEditStyle style{&edit, &spinButtons};
@@ -188,7 +188,7 @@ void StyleTree(Ui::MainWindow *ui)
 void StyleTable(Ui::MainWindow *ui)
 {
     const TableViewStyle::View view{"12px", kFamily, "rgb(41,48,66)", "#202734"};
-    const TableViewStyle::Items items{"#545c6e", "#bed4ff", "#1f4766"};
+    const TableViewStyle::Items items{"#a3adc2", "#bed4ff", "#1f4766"};
     const TableViewStyle::Header header{"12px", kFamily, "#bed4ff", "32px", "0px", "0px",
                                         "1px solid #202734", "1px solid #202734", "#394860"};
     const TableViewStyle style{&view, &items, &header};
