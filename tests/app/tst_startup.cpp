@@ -3,6 +3,8 @@
 
 #include "app/appresources.h"
 #include "app/mainwindow.h"
+#include "tests/support/ownfolder.h"
+#include "tests/support/recordingfixture.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/proxystyle.h"
 
@@ -75,34 +77,24 @@ private slots:
 
 private:
     static void PrepareCatalogs(const QString &folder, const QString &layout);
-    static Outcome Run(const QString &folder, const QString &answer);
+    static Outcome Run(const QString &program, const QString &answer);
 };
 
 void TestStartup::PrepareCatalogs(const QString &folder, const QString &layout)
 {
     const QString catalogs = folder + "/LanguageConfig";
-    if (layout == "missing")
+    if (layout == "missing" || layout == "installed")
         return;
     QVERIFY(QDir().mkdir(catalogs));
     if (layout == "empty")
         return;
-    if (layout == "unusable") {
-        for (const char *name : {"NameOnly.qm", "IdOnly.qm"})
-            QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, catalogs + "/" + name));
-        QFile broken(catalogs + "/Broken.qm");
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a catalog");
-        return;
-    }
-    const QString installed = QCoreApplication::applicationDirPath() + "/LanguageConfig/";
-    for (const char *name : {"LanguageFile_En.qm", "LanguageFile_ch.qm"})
-        QVERIFY(QFile::copy(installed + name, catalogs + "/" + name));
+    for (const char *name : {"NameOnly.qm", "IdOnly.qm"})
+        QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, catalogs + "/" + name));
+    QVERIFY(WriteFileBytes(catalogs + "/Broken.qm", "not a catalog"));
 }
 
-Outcome TestStartup::Run(const QString &folder, const QString &answer)
+Outcome TestStartup::Run(const QString &program, const QString &answer)
 {
-    const QString program = folder + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    QFile::copy(QCoreApplication::applicationFilePath(), program);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -117,7 +109,7 @@ Outcome TestStartup::Run(const QString &folder, const QString &answer)
     outcome.exitCode = process.exitCode();
     outcome.output = QString::fromUtf8(process.readAllStandardOutput());
     const QRegularExpression fifteenDigits(QStringLiteral("^\\d{15}$"));
-    outcome.databaseFiles = QDir(folder).entryList(QDir::Files).filter(fifteenDigits);
+    outcome.databaseFiles = QFileInfo(program).dir().entryList(QDir::Files).filter(fifteenDigits);
     return outcome;
 }
 
@@ -131,7 +123,6 @@ void TestStartup::checks_data()
     const QString destroyed = "The components were destoryed, please re-install!";
     const QString noLanguage = "There were no valid language files, please re-install!";
     QTest::newRow("no catalog folder, button") << "missing" << "button" << 255 << destroyed;
-    QTest::newRow("no catalog folder, close button") << "missing" << "close" << 255 << destroyed;
     QTest::newRow("no catalog folder, Esc") << "missing" << "escape" << 255 << destroyed;
     QTest::newRow("empty catalog folder") << "empty" << "button" << 255 << destroyed;
     QTest::newRow("no usable catalog, button") << "unusable" << "button" << 253 << noLanguage;
@@ -149,7 +140,7 @@ void TestStartup::checks()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     PrepareCatalogs(folder.path(), layout);
-    const Outcome outcome = Run(folder.path(), answer);
+    const Outcome outcome = Run(CopyProgramInto(folder.path(), layout == "installed"), answer);
 
     QCOMPARE(outcome.exitCode, exitCode);
     if (message.isEmpty()) {

@@ -1,7 +1,5 @@
 #include "tests/support/testdatabase.h"
 
-#include "store/schema.h"
-
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
@@ -32,6 +30,17 @@ bool TestDatabase::AddIgnorePath(int treeNodeID, const QString &path)
         QStringLiteral("insert into IgnorePathTab([TreeNodeID], [IgnorePath]) values(?, ?)"));
     query.addBindValue(treeNodeID);
     query.addBindValue(path);
+    return query.exec();
+}
+
+bool TestDatabase::AddRecord(const QString &filePath, bool checked)
+{
+    QSqlQuery query(Database());
+    query.prepare(QStringLiteral("insert into SaveViewDisp([FileCheck], [FileName], [FilePath]) "
+                                 "values(?, ?, ?)"));
+    query.addBindValue(checked ? 1 : 0);
+    query.addBindValue(filePath.section(QLatin1Char('/'), -1));
+    query.addBindValue(filePath);
     return query.exec();
 }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantList>
 
@@ -24,6 +25,8 @@ public:
     QString FileName() const;
 
     bool AddIgnorePath(int treeNodeID, const QString &path);
+    // A record of the file, named by the path's last part, with the mark.
+    bool AddRecord(const QString &filePath, bool checked = false);
     // The values of the columns (a select list such as "FileName, FilePath"),
     // one list per row of SaveViewDisp, in the order the rows were inserted.
     QList<QVariantList> Rows(const QString &columns = QStringLiteral("*")) const;
