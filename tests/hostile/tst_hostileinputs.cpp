@@ -5,19 +5,15 @@
 // changed (the snapshot of the fixture folder taken before, compared after).
 
 #include "app/mainwindow.h"
-#include "import/operathread.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/modalanswer.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
-#include "tests/support/testdatabase.h"
 #include "tests/support/windowdriver.h"
 
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -32,19 +28,16 @@
 
 namespace {
 
-constexpr int kJobTimeoutMs = 20000;
+// How long a scan may take before a FIFO it waits on is given a writer.
+constexpr int kFifoPatienceMs = 10000;
 
-enum class DiskChange { Deleted, MovedAway, Replaced };
 enum class UserAction { Play, Export, Rename, Delete };
-enum class ExportTarget { RegularFile, FolderOfSameName, DanglingLink, LinkToFile, SourceFolder };
-// Makes an entry at the path; false when it cannot.
+// Makes or changes entries at or below the path; false when it cannot.
 using EntryMaker = std::function<bool(const QString &path)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(DiskChange)
 Q_DECLARE_METATYPE(UserAction)
-Q_DECLARE_METATYPE(ExportTarget)
 Q_DECLARE_METATYPE(EntryMaker)
 
 namespace {
@@ -86,14 +79,6 @@ RecordingFields CallAt(int minute)
     fields.callType = 2;
     fields.channelType = 2;
     return fields;
-}
-
-QStringList ChildTexts(const QTreeWidgetItem *item)
-{
-    QStringList texts;
-    for (int i = 0; i < item->childCount(); ++i)
-        texts << item->child(i)->text(0);
-    return texts;
 }
 
 // The recording's bytes with its marker moved by shift bytes.
@@ -140,8 +125,6 @@ private slots:
     void oddEntryBesideRecording_data();
     void oddEntryBesideRecording();
     void linksBackToAncestorsListEachRecordingOnce();
-    void twentyThousandFilesAllCounted();
-    void filesDeletedWhileScanning();
     void fileChangedAfterListing_data();
     void fileChangedAfterListing();
     void exportIntoHostileTarget_data();
@@ -155,9 +138,7 @@ private:
     QStringList Names() { return TableColumn(m_window.get(), 2); }
     void ListFolder(const QString &folder);
     void WriteCalls(const QStringList &names);
-    void ChangeOnDisk(DiskChange change);
     void Perform(UserAction action, const QString &exportFolder, const QString &renameTo);
-    void PrepareExportTarget(ExportTarget target, const QString &chosen, const QString &elsewhere);
 
     std::unique_ptr<QTemporaryDir> m_archive;
     std::unique_ptr<MessageLog> m_messages;
@@ -310,7 +291,7 @@ void TestHostileInputs::oddEntryBesideRecording()
         released = true;
         ::close(::open(QFile::encodeName(odd).constData(), O_WRONLY | O_NONBLOCK));
     });
-    writer.start(kJobTimeoutMs / 2);
+    writer.start(kFifoPatienceMs);
 
     ListFolder(Root());
     if (locked)
@@ -349,75 +330,9 @@ void TestHostileInputs::linksBackToAncestorsListEachRecordingOnce()
     QCOMPARE(Snapshot(Root()), before);
 }
 
-// 8,000 recordings among 12,000 other files: texts, wave files of another
-// kind and .wav files without the marker.
-void TestHostileInputs::twentyThousandFilesAllCounted()
-{
-    const QByteArray recording = RecordingBytes(CallAt(0));
-    const QByteArray notRecording = QByteArray(recording).replace(52, 14, QByteArray(14, 'x'));
-    const char *const otherSuffixes[] = {".txt", ".wave", ".wav"};
-    QStringList recordings;
-    for (int i = 0; i < 20000; ++i) {
-        const bool isRecording = i % 5 < 2;
-        const QString name = QStringLiteral("f%1").arg(i, 5, 10, QLatin1Char('0'))
-                             + (isRecording ? ".wav" : otherSuffixes[i % 3]);
-        QVERIFY(WriteFileBytes(Archive(name), isRecording ? recording : notRecording));
-        if (isRecording)
-            recordings << name;
-    }
-
-    ListFolder(Root());
-    QCOMPARE(ListedRows(), RowsIn(Root(), recordings));
-    QCOMPARE(WidgetText(m_window.get(), "label_Page"), QString("1/40"));
-}
-
-// Every other file is deleted from the end of the folder towards its start
-// while the worker, having listed the folder, reads it from the start. Which
-// of the deleted files were read first is left to timing; every file that
-// stays must be listed, and nothing twice.
-void TestHostileInputs::filesDeletedWhileScanning()
-{
-    QStringList all;
-    for (int i = 0; i < 3000; ++i) {
-        all << QStringLiteral("r%1.wav").arg(i, 4, 10, QLatin1Char('0'));
-        QVERIFY(WriteRecording(Archive(all.last()), CallAt(0)));
-    }
-    TestDatabase database;
-    QVERIFY(database.IsReady());
-    OperaThread worker;
-    int ends = 0;
-    connect(&worker, &OperaThread::EndFindWav, this, [&ends] { ++ends; });
-
-    // The rollback journal appears with the first row, when the folder has
-    // been listed; a worker that ends first leaves nothing to race with.
-    const QString journal = database.FileName() + "-journal";
-    worker.SetScanJob(Root(), 0);
-    worker.start();
-    const QDeadlineTimer deadline(kJobTimeoutMs);
-    while (!QFile::exists(journal) && !worker.isFinished() && !deadline.hasExpired())
-        QThread::yieldCurrentThread();
-    QStringList kept;
-    for (int i = all.size() - 1; i >= 0; --i) {
-        if (i % 2 == 0)
-            kept.prepend(all[i]);
-        else
-            QVERIFY(QFile::remove(Archive(all[i])));
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(ends, 1, kJobTimeoutMs);
-    QVERIFY(worker.WaitForEnd(kJobTimeoutMs));
-
-    QStringList rows = ListedRows();
-    QCOMPARE(rows.removeDuplicates(), 0);
-    const QSet<QString> listed(rows.cbegin(), rows.cend());
-    const QStringList written = RowsIn(Root(), all);
-    QVERIFY(QSet<QString>(written.cbegin(), written.cend()).contains(listed));
-    for (const QString &row : RowsIn(Root(), kept))
-        QVERIFY2(listed.contains(row), qPrintable(row));
-}
-
 void TestHostileInputs::fileChangedAfterListing_data()
 {
-    QTest::addColumn<DiskChange>("change");
+    QTest::addColumn<EntryMaker>("change");
     QTest::addColumn<UserAction>("action");
     QTest::addColumn<QString>("renameTo");
     QTest::addColumn<QStringList>("messages");
@@ -430,45 +345,37 @@ void TestHostileInputs::fileChangedAfterListing_data()
     const QStringList all{"a.wav", "b.wav", "c.wav"};
     const QStringList withoutB{"a.wav", "c.wav"};
     const QStringList none;
-    QTest::newRow("deleted, played") << DiskChange::Deleted << UserAction::Play << ""
+    const EntryMaker deleted = [](const QString &b) { return QFile::remove(b); };
+    const EntryMaker movedAway = [](const QString &b) {
+        return QFile::rename(b, QFileInfo(b).path() + "/b moved.wav");
+    };
+    const EntryMaker replaced = [](const QString &b) {
+        RecordingFields other = CallAt(30);
+        other.callingID = 4242;
+        return WriteRecording(b, other);
+    };
+    QTest::newRow("deleted, played") << deleted << UserAction::Play << ""
                                      << QStringList{"Invalid File: b.wav"} << all << "b.wav" << none;
     QTest::newRow("deleted, exported with c.wav")
-        << DiskChange::Deleted << UserAction::Export << ""
+        << deleted << UserAction::Export << ""
         << QStringList{"Only some files export successfully, please check!"} << all << "b.wav"
         << QStringList{"c.wav"};
     QTest::newRow("deleted, deleted by the user")
-        << DiskChange::Deleted << UserAction::Delete << "" << none << withoutB << "b.wav" << none;
-    QTest::newRow("deleted, renamed by the user") << DiskChange::Deleted << UserAction::Rename
+        << deleted << UserAction::Delete << "" << none << withoutB << "b.wav" << none;
+    QTest::newRow("deleted, renamed by the user") << deleted << UserAction::Rename
                                                   << "fresh" << QStringList{"Fail to rename!"}
                                                   << all << "b.wav" << none;
     QTest::newRow("moved away, renamed by the user to the name it now has")
-        << DiskChange::MovedAway << UserAction::Rename << "b moved"
+        << movedAway << UserAction::Rename << "b moved"
         << QStringList{"File name exists, please re-modify!"} << all << "b.wav" << none;
     QTest::newRow("replaced, exported with c.wav")
-        << DiskChange::Replaced << UserAction::Export << "" << QStringList{"Success!"} << all
+        << replaced << UserAction::Export << "" << QStringList{"Success!"} << all
         << "b.wav" << QStringList{"b.wav", "c.wav"};
     QTest::newRow("replaced, renamed by the user")
-        << DiskChange::Replaced << UserAction::Rename << "fresh" << QStringList{"Success!"}
+        << replaced << UserAction::Rename << "fresh" << QStringList{"Success!"}
         << QStringList{"a.wav", "fresh.wav", "c.wav"} << "fresh.wav" << none;
     QTest::newRow("replaced, deleted by the user")
-        << DiskChange::Replaced << UserAction::Delete << "" << none << withoutB << "" << none;
-}
-
-void TestHostileInputs::ChangeOnDisk(DiskChange change)
-{
-    RecordingFields other = CallAt(30);
-    other.callingID = 4242;
-    switch (change) {
-    case DiskChange::Deleted:
-        QVERIFY(QFile::remove(Archive("b.wav")));
-        return;
-    case DiskChange::MovedAway:
-        QVERIFY(QFile::rename(Archive("b.wav"), Archive("b moved.wav")));
-        return;
-    case DiskChange::Replaced:
-        QVERIFY(WriteRecording(Archive("b.wav"), other));
-        return;
-    }
+        << replaced << UserAction::Delete << "" << none << withoutB << "" << none;
 }
 
 void TestHostileInputs::Perform(UserAction action, const QString &exportFolder,
@@ -503,7 +410,7 @@ void TestHostileInputs::Perform(UserAction action, const QString &exportFolder,
 
 void TestHostileInputs::fileChangedAfterListing()
 {
-    QFETCH(DiskChange, change);
+    QFETCH(EntryMaker, change);
     QFETCH(UserAction, action);
     QFETCH(QString, renameTo);
     QFETCH(QStringList, messages);
@@ -512,7 +419,7 @@ void TestHostileInputs::fileChangedAfterListing()
     QFETCH(QStringList, exported);
     WriteCalls({"a.wav", "b.wav", "c.wav"});
     ListFolder(Root());
-    ChangeOnDisk(change);
+    QVERIFY(change(Archive("b.wav")));
     const QStringList before = Snapshot(Root());
     QTemporaryDir exportFolder;
 
@@ -533,7 +440,8 @@ void TestHostileInputs::fileChangedAfterListing()
 
 void TestHostileInputs::exportIntoHostileTarget_data()
 {
-    QTest::addColumn<ExportTarget>("target");
+    QTest::addColumn<EntryMaker>("prepare"); // on the archive
+    QTest::addColumn<QString>("chosen"); // handed to the window as the export folder
     QTest::addColumn<QStringList>("messages");
     // The new entry, relative to the archive, with a.wav's bytes; empty:
     // nothing is written.
@@ -541,63 +449,46 @@ void TestHostileInputs::exportIntoHostileTarget_data()
 
     const QStringList success{"Success!"};
     const QString suffixed = "chosen/a-\\d{15}\\.wav";
-    QTest::newRow("a regular file chosen as folder")
-        << ExportTarget::RegularFile << QStringList{"Path error or can't write!"} << QString();
-    QTest::newRow("a folder of the recording's name there")
-        << ExportTarget::FolderOfSameName << success << suffixed;
+    QTest::newRow("a regular file chosen as folder") << EntryMaker([](const QString &root) {
+        return WriteFileBytes(root + "/chosen/plain.txt", "keep me");
+    }) << "chosen/plain.txt" << QStringList{"Path error or can't write!"} << QString();
+    QTest::newRow("a folder of the recording's name there") << EntryMaker([](const QString &root) {
+        return WriteFileBytes(root + "/chosen/a.wav/inside.txt", "keep me");
+    }) << "chosen" << success << suffixed;
     // A link that leads nowhere takes its name like any other entry.
     QTest::newRow("a dangling link of the recording's name there")
-        << ExportTarget::DanglingLink << success << suffixed;
+        << EntryMaker([](const QString &root) {
+               return QFile::link(root + "/elsewhere/missing.wav", root + "/chosen/a.wav");
+           })
+        << "chosen" << success << suffixed;
     QTest::newRow("a link of the recording's name to another file there")
-        << ExportTarget::LinkToFile << success << suffixed;
-    QTest::newRow("the recording's own folder")
-        << ExportTarget::SourceFolder << success << "rec/a-\\d{15}\\.wav";
+        << EntryMaker([](const QString &root) {
+               return WriteFileBytes(root + "/elsewhere/victim.wav", "keep me")
+                      && QFile::link(root + "/elsewhere/victim.wav", root + "/chosen/a.wav");
+           })
+        << "chosen" << success << suffixed;
+    QTest::newRow("the recording's own folder") << EntryMaker([](const QString &) { return true; })
+                                                << "rec" << success << "rec/a-\\d{15}\\.wav";
 }
 
-// chosen: the path handed to the window as the export folder; elsewhere: a
-// folder the user never chose, which links may lead to.
-void TestHostileInputs::PrepareExportTarget(ExportTarget target, const QString &chosen,
-                                            const QString &elsewhere)
-{
-    switch (target) {
-    case ExportTarget::RegularFile:
-        QVERIFY(WriteFileBytes(chosen, "keep me"));
-        return;
-    case ExportTarget::FolderOfSameName:
-        QVERIFY(WriteFileBytes(chosen + "/a.wav/inside.txt", "keep me"));
-        return;
-    case ExportTarget::DanglingLink:
-        QVERIFY(QFile::link(elsewhere + "/missing.wav", chosen + "/a.wav"));
-        return;
-    case ExportTarget::LinkToFile:
-        QVERIFY(WriteFileBytes(elsewhere + "/victim.wav", "keep me"));
-        QVERIFY(QFile::link(elsewhere + "/victim.wav", chosen + "/a.wav"));
-        return;
-    case ExportTarget::SourceFolder:
-        return;
-    }
-}
-
-// The recordings a.wav and b.wav lie in rec; a.wav is exported into chosen
-// (or rec itself); elsewhere is never chosen.
+// The recordings a.wav and b.wav lie in rec, a.wav is exported; the folder
+// elsewhere, which links may lead to, is never chosen.
 void TestHostileInputs::exportIntoHostileTarget()
 {
-    QFETCH(ExportTarget, target);
+    QFETCH(EntryMaker, prepare);
+    QFETCH(QString, chosen);
     QFETCH(QStringList, messages);
     QFETCH(QString, copy);
     const QString rec = Archive("rec");
-    const QString chosen = target == ExportTarget::SourceFolder ? rec
-                           : target == ExportTarget::RegularFile ? Archive("chosen/plain.txt")
-                                                                 : Archive("chosen");
     QVERIFY(WriteRecording(rec + "/a.wav", CallAt(0)));
     QVERIFY(WriteRecording(rec + "/b.wav", CallAt(1)));
     QVERIFY(QDir().mkpath(Archive("chosen")) && QDir().mkpath(Archive("elsewhere")));
-    PrepareExportTarget(target, chosen, Archive("elsewhere"));
+    QVERIFY(prepare(Root()));
     const QStringList before = Snapshot(Root());
     ListFolder(rec);
 
     ClickCheckCell(m_window.get(), 0);
-    ExportTo(m_window.get(), chosen);
+    ExportTo(m_window.get(), Archive(chosen));
     QCOMPARE(m_messages->Take(), messages);
     QCOMPARE(ListedRows(), RowsIn(rec, {"a.wav", "b.wav"}));
     QStringList added = Snapshot(Root());

@@ -1,5 +1,5 @@
 // The import worker on its own: what a scan stores and skips, the ignore
-// rule, its connection, Cancel, the tree it builds and link loops.
+// rule, its connection, Cancel and the tree it builds.
 
 #include "import/operathread.h"
 #include "tests/support/recordingfixture.h"
@@ -51,19 +51,16 @@ private slots:
     void filePathJoinsGivenPath();
     void ignoreRules_data();
     void ignoreRules();
-    void scanLinkLoopEnds();
     void scanUsesItsOwnConnection();
     void cancelKeepsRowsAndEnds();
 
     void treeShapeOrderAndNodeNumbers();
-    void treeLinkLoopEnds();
     void treePausesAfterEachFolder();
     void destructorStopsRunningJob();
 
 private:
     QString Path(const QString &relative) const { return m_dir->filePath(relative); }
     bool Write(const QString &relative) { return WriteRecording(Path(relative)); }
-    bool Link(const QString &relative, const QString &target);
     bool RunScan(const QString &path, const QString &databaseName = WorkingDatabaseName());
     QString BuildTree(int nodeNumber = 0);
     void NewWorker();
@@ -101,11 +98,6 @@ void TestOperaThread::NewWorker()
     m_scanEnds = m_treeEnds = 0;
     connect(m_worker.get(), &OperaThread::EndFindWav, this, [this] { ++m_scanEnds; });
     connect(m_worker.get(), &OperaThread::UpdataTree, this, [this] { ++m_treeEnds; });
-}
-
-bool TestOperaThread::Link(const QString &relative, const QString &target)
-{
-    return QFile::link(Path(target), Path(relative));
 }
 
 // Exactly one end signal arrives, and the worker ends.
@@ -198,17 +190,6 @@ void TestOperaThread::ignoreRules()
     QCOMPARE(m_database->Column("FileName"), names);
 }
 
-void TestOperaThread::scanLinkLoopEnds()
-{
-    QVERIFY(Write("a/x.wav"));
-    QVERIFY(Link("a/back", "."));
-    QVERIFY(Link("a/self", "a"));
-    QVERIFY(Link("z", "a"));
-
-    QVERIFY(RunScan(m_dir->path()));
-    QCOMPARE(m_database->Column("FilePath"), QStringList{Path("a/x.wav")});
-}
-
 // The worker writes through a connection of its own to the file it is given,
 // and removes that connection at the end.
 void TestOperaThread::scanUsesItsOwnConnection()
@@ -263,14 +244,6 @@ void TestOperaThread::treeShapeOrderAndNodeNumbers()
 
     QCOMPARE(BuildTree(7), QStringLiteral("A,a2,b,c(Y(deep),z),x.wav"));
     QCOMPARE(NodeNumbersBelow(m_tree.topLevelItem(0)), QList<int>({7, 7, 7, 7, 7, 7, 7, 7}));
-}
-
-void TestOperaThread::treeLinkLoopEnds()
-{
-    QVERIFY(QDir().mkpath(Path("a/b")));
-    QVERIFY(Link("a/b/up", "."));
-    QVERIFY(Link("a/loop", "a"));
-    QCOMPARE(BuildTree(), QStringLiteral("a(b)"));
 }
 
 // The worker rests 5 ms after each folder it adds to the tree.

@@ -4,7 +4,6 @@
 #include "tests/support/modalanswer.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -79,6 +78,14 @@ QTreeWidgetItem *TopLevelItem(MainWindow *window, int index)
     return Tree(window)->topLevelItem(index);
 }
 
+QStringList ChildTexts(const QTreeWidgetItem *item)
+{
+    QStringList texts;
+    for (int i = 0; i < item->childCount(); ++i)
+        texts << item->child(i)->text(0);
+    return texts;
+}
+
 QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text)
 {
     for (int i = 0; parent && i < parent->childCount(); ++i)
@@ -111,28 +118,20 @@ void AnswerConfirmation(bool confirm)
 
 void ChoosePopupPath(const QStringList &path)
 {
-    auto *poll = new QTimer(qApp);
     auto step = std::make_shared<int>(0);
     auto opened = std::make_shared<QMenu *>(nullptr);
-    const QDeadlineTimer deadline(5000);
-    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+    PollUntil([path, step, opened] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (deadline.hasExpired()) {
-            poll->deleteLater();
-            return;
-        }
         if (!menu || menu == *opened)
-            return;
+            return false;
         *opened = menu;
         for (QAction *action : menu->actions())
             if (action->text() == path.at(*step))
                 menu->setActiveAction(action);
         const bool last = ++*step == path.size();
         QTest::keyClick(menu, last ? Qt::Key_Return : Qt::Key_Right);
-        if (last)
-            poll->deleteLater();
+        return last;
     });
-    poll->start(10);
 }
 
 void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry)

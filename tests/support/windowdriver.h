@@ -18,6 +18,7 @@ void ImportPath(MainWindow *window, const QString &path, bool folderMode = true)
 void ExportTo(MainWindow *window, const QString &folder);
 
 QTreeWidgetItem *TopLevelItem(MainWindow *window, int index);
+QStringList ChildTexts(const QTreeWidgetItem *item);
 QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text);
 // A left click on the item; a scan it starts has ended when this returns.
 void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item);
