@@ -17,9 +17,9 @@
 
 namespace {
 
-// rec/x.wav, rec/a/1.wav, rec/a/2.wav, rec/a/deep/3.wav, rec/ab/4.wav,
-// rec/B/5.wav, starting a minute apart in that order.
-const QStringList kArchive{"x.wav", "a/1.wav", "a/2.wav", "a/deep/3.wav", "ab/4.wav", "B/5.wav"};
+// Starting a minute apart in this order; the quote in a path must break no
+// statement.
+const QStringList kArchive{"x.wav", "a/it's 1.wav", "a/2.wav", "a/deep/3.wav", "ab/4.wav", "B/5.wav"};
 // Catalogs that lack one of the two entries a usable catalog needs, and one
 // usable catalog of few texts.
 const QStringList kExtraCatalogs{"Deutsch.qm", "IdOnly.qm", "NameOnly.qm"};
@@ -249,7 +249,7 @@ void TestMainWindow::deleteCountsOnlyRemovedFiles()
     QCOMPARE(Names(), QStringList({"x.wav", "3.wav", "4.wav", "5.wav"}));
     QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("1"));
     QCOMPARE(DatabaseRowCount(), 4);
-    QVERIFY(!QFile::exists(Rec("a/1.wav")));
+    QVERIFY(!QFile::exists(Rec("a/it's 1.wav")));
     ClickButton(m_window.get(), "pbtn_ReverseSelect");
     QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("3"));
 }
