@@ -1,15 +1,12 @@
 // The real main window, one new window per test, driven through its widgets:
-// the import tree and its removal, the check marks, delete, playing and the
-// Settings menu, each beyond what the user journey goes through.
+// the import tree and its removal, the check marks, delete and playing,
+// each beyond what the user journey goes through.
 
 #include "app/mainwindow.h"
-#include "player/qmenubutton.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/windowdriver.h"
 
-#include <QMenu>
-#include <QSettings>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -20,15 +17,6 @@ namespace {
 // Starting a minute apart in this order; the quote in a path must break no
 // statement.
 const QStringList kArchive{"x.wav", "a/it's 1.wav", "a/2.wav", "a/deep/3.wav", "ab/4.wav", "B/5.wav"};
-// Catalogs that lack one of the two entries a usable catalog needs, and one
-// usable catalog of few texts.
-const QStringList kExtraCatalogs{"Deutsch.qm", "IdOnly.qm", "NameOnly.qm"};
-
-QString CatalogFolder()
-{
-    return QCoreApplication::applicationDirPath() + "/LanguageConfig/";
-}
-
 QStringList IgnoreRows()
 {
     QSqlQuery query(QStringLiteral("select TreeNodeID, IgnorePath from IgnorePathTab"));
@@ -36,16 +24,6 @@ QStringList IgnoreRows()
     while (query.next())
         rows << query.value(0).toString() + ":" + query.value(1).toString();
     return rows;
-}
-
-// The language menu's entries; the checked one ends with "*".
-QStringList LanguageEntries(MainWindow *window)
-{
-    QStringList texts;
-    const QMenu *settings = window->findChild<QMenuButton *>("pbtn_Setting")->GetMenu();
-    for (const QAction *action : settings->actions().first()->menu()->actions())
-        texts << action->text() + (action->isChecked() ? "*" : "");
-    return texts;
 }
 
 } // namespace
@@ -67,15 +45,12 @@ private slots:
     void checkMarksSelectAllAndInvert();
     void deleteCountsOnlyRemovedFiles();
     void refusesListChangesWhilePlaying();
-    void pageSizeShowsFirstPage();
-    void catalogsAndStoredLanguage();
 
 private:
     QString Rec(const QString &relative = QString()) const;
     QStringList Names() { return TableColumn(m_window.get(), 2); }
     QTreeWidgetItem *Top(int index = 0) { return TopLevelItem(m_window.get(), index); }
     void ImportAndList(int index = 0);
-    void NewWindow();
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<MainWindow> m_window;
@@ -92,7 +67,8 @@ void TestMainWindow::init()
         QVERIFY(WriteRecording(Rec(kArchive[i]), fields));
     }
     m_messages = std::make_unique<MessageLog>();
-    NewWindow();
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
 }
 
 void TestMainWindow::cleanup()
@@ -101,9 +77,6 @@ void TestMainWindow::cleanup()
     QCOMPARE(m_messages->Take(), QStringList());
     m_messages.reset();
     m_folder.reset();
-    QFile::remove(QCoreApplication::applicationDirPath() + "/Settings.ini");
-    for (const QString &name : kExtraCatalogs)
-        QFile::remove(CatalogFolder() + name);
 }
 
 QString TestMainWindow::Rec(const QString &relative) const
@@ -115,13 +88,6 @@ void TestMainWindow::ImportAndList(int index)
 {
     ImportPath(m_window.get(), Rec());
     ClickTreeItem(m_window.get(), Top(index));
-}
-
-void TestMainWindow::NewWindow()
-{
-    m_window.reset();
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
 }
 
 // Each import takes the next tree node number, and the items below it take
@@ -275,46 +241,6 @@ void TestMainWindow::refusesListChangesWhilePlaying()
     QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), 5000);
     ClickButton(m_window.get(), "pbtn_SelectAll");
     QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("6"));
-}
-
-// Choosing a page size shows the first page at that size.
-void TestMainWindow::pageSizeShowsFirstPage()
-{
-    for (int i = 0; i < 114; ++i)
-        QVERIFY(WriteRecording(Rec(QString("many/m%1.wav").arg(i, 3, 10, QChar('0')))));
-    ImportAndList();
-    QCOMPARE(WidgetText(m_window.get(), "label_Page"), QString("1/1"));
-    ClickButton(m_window.get(), "pbtn_NextPage");
-
-    ChoosePopupPath({"List Number", "50"});
-    ClickButton(m_window.get(), "pbtn_Setting");
-    QCOMPARE(Names().size(), 50);
-    QCOMPARE(WidgetText(m_window.get(), "label_Page"), QString("1/3"));
-    ClickButton(m_window.get(), "pbtn_LastPage");
-    QCOMPARE(Names().size(), 20);
-}
-
-// A catalog that lacks its language name or identifier is listed nowhere;
-// without a stored choice the first usable catalog by name is installed, and
-// a choice stored is the language of the next start.
-void TestMainWindow::catalogsAndStoredLanguage()
-{
-    for (const QString &name : kExtraCatalogs)
-        QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, CatalogFolder() + name));
-    NewWindow();
-    for (const QString &name : kExtraCatalogs)
-        QVERIFY(QFile::remove(CatalogFolder() + name));
-    QCOMPARE(LanguageEntries(m_window.get()), QStringList({"Deutsch*", "English", "中文"}));
-    QCOMPARE(WidgetText(m_window.get(), "pbtn_ImportFile"), QString("Importieren"));
-
-    ChoosePopupPath({"Language", "中文"});
-    ClickButton(m_window.get(), "pbtn_Setting");
-    QCOMPARE(QSettings(QCoreApplication::applicationDirPath() + "/Settings.ini",
-                       QSettings::IniFormat).value("Setting/LanguageID").toString(),
-             QString("0804"));
-    NewWindow();
-    QCOMPARE(LanguageEntries(m_window.get()), QStringList({"English", "中文*"}));
-    QCOMPARE(WidgetText(m_window.get(), "pbtn_ImportFile"), QString("导入"));
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)

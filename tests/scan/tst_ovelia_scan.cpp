@@ -31,8 +31,8 @@ const QString kOmegaCsv = QString::fromUtf8(
     "通话 Ωmega.wav,2024-03-07 08:00:00,00:00:10,5,6,-,Call Record,ZRN Group Call,"
     "300300,310300,%1/second/通话 Ωmega.wav,0\r\n");
 
-// The same three recordings of first/ in the JSON report.
-const QString kFirstJson =
+// The live and the non-ASCII recording in the JSON report.
+const QString kJson = QString::fromUtf8(
     "[\n"
     "{\"call_type\":\"-\",\"calling_id\":\"-\",\"channel_type\":\"1\",\"duration\":\"00:00:02\","
     "\"file_name\":\"call, \\\"one\\\".wav\","
@@ -40,17 +40,12 @@ const QString kFirstJson =
     "\"radio_id\":\"77\",\"receive_frequency\":\"-\",\"receive_id\":\"-\","
     "\"record_type\":\"Live Record\",\"start_time\":\"2024-03-06 23:59:58\","
     "\"transmit_frequency\":\"-\"},\n"
-    "{\"call_type\":\"Group Call\",\"calling_id\":\"1001\",\"channel_type\":\"2\","
-    "\"duration\":\"00:01:05\",\"file_name\":\"a_layout80.wav\","
-    "\"file_path\":\"%1/first/a_layout80.wav\",\"radio_id\":\"-\","
-    "\"receive_frequency\":\"410200\",\"receive_id\":\"2002\",\"record_type\":\"Call Record\","
-    "\"start_time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"400100\"},\n"
-    "{\"call_type\":\"Private Call\",\"calling_id\":\"1001\",\"channel_type\":\"3\","
-    "\"duration\":\"01:02:05\",\"file_name\":\"b_layout85.wav\","
-    "\"file_path\":\"%1/first/b_layout85.wav\",\"radio_id\":\"77\",\"receive_frequency\":\"-\","
-    "\"receive_id\":\"2002\",\"record_type\":\"Call Record\","
-    "\"start_time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"-\"}\n"
-    "]\n";
+    "{\"call_type\":\"ZRN Group Call\",\"calling_id\":\"5\",\"channel_type\":\"0\","
+    "\"duration\":\"00:00:10\",\"file_name\":\"通话 Ωmega.wav\","
+    "\"file_path\":\"%1/second/通话 Ωmega.wav\",\"radio_id\":\"-\","
+    "\"receive_frequency\":\"310300\",\"receive_id\":\"6\",\"record_type\":\"Call Record\","
+    "\"start_time\":\"2024-03-07 08:00:00\",\"transmit_frequency\":\"300300\"}\n"
+    "]\n");
 
 struct Outcome
 {
@@ -126,8 +121,7 @@ private:
 void TestOveliaScan::initTestCase()
 {
     QVERIFY(m_archive.isValid());
-    QVERIFY(QFileInfo(QCoreApplication::applicationDirPath() + "/ovelia-scan").exists()
-            || QFileInfo(QCoreApplication::applicationDirPath() + "/ovelia-scan.exe").exists());
+    QVERIFY(QFileInfo::exists(QCoreApplication::applicationDirPath() + "/ovelia-scan"));
 
     QVERIFY(WriteRecording(Path("first/a_layout80.wav"),
                            CallRecording(RecordingLayout::Layout80, 1, 2, 65)));
@@ -204,7 +198,7 @@ void TestOveliaScan::runs_data()
     report("single file and folder", {"@second", "@first/deeper/call, \"one\".wav"},
            kHeader + kLiveCsv + kOmegaCsv);
     report("invalid single file", {"@first/broken.wav"}, kHeader);
-    report("json", {"--format", "json", "@first"}, kFirstJson);
+    report("json", {"--format", "json", "@second", "@first/deeper"}, kJson);
     report("help with a path", {"--format", "json", "@first", "--help"}, ScanUsage());
     refusal("missing path", {"@first", "@missing"}, "no such file or folder: %1/missing");
     refusal("unknown option", {"--fast", "@first"}, "Unknown option 'fast'.");
