@@ -4,6 +4,7 @@
 #include "records/recordquery.h"
 #include "records/recordrow.h"
 #include "store/dbprocess.h"
+#include "ui/pathchooser.h"
 #include "ui/tipdlg.h"
 #include "ui/titlestripdrag.h"
 
@@ -40,6 +41,9 @@ public:
 
     // The window's title band: a press at y <= 50 drags the window.
     static constexpr int kTitleBandHeight = 50;
+
+    // What Import and Export ask for folders and files.
+    void SetPathChooser(const PathChooser &chooser) { m_choosePath = chooser; }
 
 signals:
     void CloseTipDlg_signals();
@@ -181,4 +185,5 @@ private:
     int m_nextTreeNodeID = 0;
     QTreeWidgetItem *m_lastClickedItem = nullptr;
     QTreeWidgetItem *m_rightClickedItem = nullptr;
+    PathChooser m_choosePath = ChoosePathInDialog;
 };

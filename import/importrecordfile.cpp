@@ -6,8 +6,6 @@
 #include "ui/windowbackground.h"
 #include "ui_importrecordfile.h"
 
-#include <QFileDialog>
-
 ImportRecordFile::ImportRecordFile(QWidget *parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::ImportRecordFile>())
@@ -35,6 +33,11 @@ int ImportRecordFile::GetSelectMode() const
 QString ImportRecordFile::GetSelectPath() const
 {
     return m_selectMode == kFolderMode ? ui->edit_FolderPath->text() : ui->edit_FilePath->text();
+}
+
+void ImportRecordFile::SetPathChooser(const PathChooser &chooser)
+{
+    m_choosePath = chooser;
 }
 
 void ImportRecordFile::mousePressEvent(QMouseEvent *event)
@@ -70,22 +73,16 @@ void ImportRecordFile::on_pbtn_Cancel_clicked()
 
 void ImportRecordFile::on_pbtn_folder_clicked()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Open Directory"), QString(),
-        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    const QString folder = m_choosePath(this, tr("Open Directory"), PathKind::Folder);
     if (!folder.isEmpty())
         ui->edit_FolderPath->setText(folder);
 }
 
 void ImportRecordFile::on_pbtn_file_clicked()
 {
-    QFileDialog dialog(this, tr("Open File"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("wav(*.wav)"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        ui->edit_FilePath->setText(dialog.selectedFiles().first());
+    const QString file = m_choosePath(this, tr("Open File"), PathKind::RecordingFile);
+    if (!file.isEmpty())
+        ui->edit_FilePath->setText(file);
 }
 
 void ImportRecordFile::on_rbtn_SelectFile_clicked()

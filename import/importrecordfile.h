@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/pathchooser.h"
 #include "ui/titlestripdrag.h"
 
 #include <QDialog>
@@ -26,6 +27,8 @@ public:
 
     int GetSelectMode() const;
     QString GetSelectPath() const;
+    // What the browse buttons ask for the folder or the file.
+    void SetPathChooser(const PathChooser &chooser);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -48,4 +51,5 @@ private:
     TitleStripDrag m_drag{45};
     std::unique_ptr<Ui::ImportRecordFile> ui;
     int m_selectMode = kFolderMode;
+    PathChooser m_choosePath = ChoosePathInDialog;
 };

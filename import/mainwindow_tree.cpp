@@ -51,6 +51,7 @@ void MainWindow::on_pbtn_ImportFile_clicked()
     if (IsPlaying())
         return;
     ImportRecordFile dialog;
+    dialog.SetPathChooser(m_choosePath);
     if (dialog.exec() != 1)
         return;
     const QString path = dialog.GetSelectPath();

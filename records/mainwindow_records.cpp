@@ -8,7 +8,6 @@
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui_mainwindow.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 void MainWindow::CheckBoxChanged(int row, int value)
@@ -114,9 +113,7 @@ void MainWindow::on_pbtn_AddToFolder_clicked()
     const ExportPlan plan = PlanExport(m_pageRecords);
     if (plan.taken.isEmpty())
         return;
-    const QString dir = QFileDialog::getExistingDirectory(
-        this, tr("Save Directory"), QString(),
-        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    const QString dir = m_choosePath(this, tr("Save Directory"), PathKind::Folder);
     if (dir.isEmpty())
         return;
     if (!IsWritableDirectory(dir)) {

@@ -1,33 +1,29 @@
-#include "app/appresources.h"
-#include "app/mainwindow.h"
+// The real main window, one new window per test, driven through its widgets:
+// the import tree and its removal, the check marks, delete and playing,
+// each beyond what the user journey goes through.
 
-#include <QComboBox>
-#include <QDateEdit>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QRegularExpression>
+#include "app/mainwindow.h"
+#include "tests/support/ownfolder.h"
+#include "tests/support/recordingfixture.h"
+#include "tests/support/windowdriver.h"
+
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace {
 
-QStringList DatabaseFiles()
+// Starting a minute apart in this order; the quote in a path must break no
+// statement.
+const QStringList kArchive{"x.wav", "a/it's 1.wav", "a/2.wav", "a/deep/3.wav", "ab/4.wav", "B/5.wav"};
+QStringList IgnoreRows()
 {
-    const QRegularExpression fifteenDigits(QStringLiteral("^\\d{15}$"));
-    return QDir(QCoreApplication::applicationDirPath()).entryList(QDir::Files).filter(fifteenDigits);
-}
-
-void SendMouse(QWidget *window, QEvent::Type type, QPointF local, Qt::MouseButton button,
-               Qt::MouseButtons held)
-{
-    QMouseEvent event(type, local, window->mapToGlobal(local.toPoint()), button, held,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &event);
+    QSqlQuery query(QStringLiteral("select TreeNodeID, IgnorePath from IgnorePathTab"));
+    QStringList rows;
+    while (query.next())
+        rows << query.value(0).toString() + ":" + query.value(1).toString();
+    return rows;
 }
 
 } // namespace
@@ -37,227 +33,215 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
-    void isFixedFramelessWindow();
-    void widgetGeometry_data();
-    void widgetGeometry();
-    void stackingOrder();
-    void formProperties();
-    void textsAfterRetranslation_data();
-    void textsAfterRetranslation();
-    void paintsBackground();
-    void keepsWorkingDatabaseWhileOpen();
-    void dragsOnlyFromTitleBand_data();
-    void dragsOnlyFromTitleBand();
-    void dragContinuesOutsideBandUntilRelease();
-    void minimiseAndClose();
+    void importBuildsTreeWithNodeNumbers();
+    void importRefusesMissingPath_data();
+    void importRefusesMissingPath();
+    void removal_data();
+    void removal();
+    void removalKeepsToItsImport();
+    void checkMarksSelectAllAndInvert();
+    void deleteCountsOnlyRemovedFiles();
+    void refusesListChangesWhilePlaying();
 
 private:
-    MainWindow *m_window = nullptr;
-    QStringList m_filesBefore;
-};
+    QString Rec(const QString &relative = QString()) const;
+    QStringList Names() { return TableColumn(m_window.get(), 2); }
+    QTreeWidgetItem *Top(int index = 0) { return TopLevelItem(m_window.get(), index); }
+    void ImportAndList(int index = 0);
 
-void TestMainWindow::initTestCase()
-{
-    RegisterResources();
-    QFile::remove(QCoreApplication::applicationDirPath() + "/Settings.ini");
-}
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MessageLog> m_messages;
+};
 
 void TestMainWindow::init()
 {
-    m_filesBefore = DatabaseFiles();
-    m_window = new MainWindow;
-    m_window->move(100, 100);
+    m_folder = std::make_unique<QTemporaryDir>();
+    for (int i = 0; i < kArchive.size(); ++i) {
+        RecordingFields fields;
+        fields.minute = quint8(i);
+        fields.pcm = SinePcm(20000);
+        QVERIFY(WriteRecording(Rec(kArchive[i]), fields));
+    }
+    m_messages = std::make_unique<MessageLog>();
+    m_window = std::make_unique<MainWindow>();
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TestMainWindow::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
-    QCOMPARE(DatabaseFiles(), m_filesBefore);
+    m_window.reset();
+    QCOMPARE(m_messages->Take(), QStringList());
+    m_messages.reset();
+    m_folder.reset();
 }
 
-void TestMainWindow::isFixedFramelessWindow()
+QString TestMainWindow::Rec(const QString &relative) const
 {
-    QCOMPARE(m_window->size(), QSize(1040, 650));
-    QCOMPARE(m_window->minimumSize(), QSize(1040, 650));
-    QCOMPARE(m_window->maximumSize(), QSize(1040, 650));
-    QCOMPARE(int(m_window->windowFlags()), 0xE801);
-    QCOMPARE(m_window->windowTitle(), QString("Ovelia"));
+    return m_folder->filePath("rec") + (relative.isEmpty() ? "" : "/" + relative);
 }
 
-void TestMainWindow::widgetGeometry_data()
+void TestMainWindow::ImportAndList(int index)
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<bool>("fixed");
-    QTest::newRow("import") << "pbtn_ImportFile" << QRect(36, 115, 116, 30) << true;
-    QTest::newRow("tree") << "treeWidget" << QRect(0, 155, 181, 493) << false;
-    QTest::newRow("table") << "tableView" << QRect(184, 174, 854, 377) << false;
-    QTest::newRow("selected count") << "ledt_SelectCount" << QRect(330, 150, 45, 17) << true;
-    QTest::newRow("page label") << "label_Page" << QRect(870, 555, 61, 20) << false;
-    QTest::newRow("GO") << "pbtn_Confirm" << QRect(987, 554, 41, 22) << true;
-    QTest::newRow("end time") << "timeEdit_End" << QRect(412, 121, 90, 18) << false;
-    QTest::newRow("settings") << "pbtn_Setting" << QRect(0, 50, 94, 29) << true;
-    QTest::newRow("progress") << "hs_SoundPlayProgress" << QRect(335, 606, 416, 20) << false;
-    QTest::newRow("play") << "pbtn_PlayorPause" << QRect(230, 592, 47, 48) << true;
-    QTest::newRow("close") << "pbtn_Close" << QRect(996, 14, 23, 23) << true;
-    QTest::newRow("background") << "MainWndBkWidget" << QRect(0, 0, 1040, 650) << false;
-    QTest::newRow("file name") << "label_WavFileName" << QRect(335, 589, 416, 16) << false;
+    ImportPath(m_window.get(), Rec());
+    ClickTreeItem(m_window.get(), Top(index));
 }
 
-void TestMainWindow::widgetGeometry()
+// Each import takes the next tree node number, and the items below it take
+// that number too.
+void TestMainWindow::importBuildsTreeWithNodeNumbers()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, fixed);
-    auto *widget = m_window->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->parentWidget(), m_window->centralWidget());
-    QCOMPARE(widget->geometry(), geometry);
-    if (fixed) {
-        QCOMPARE(widget->minimumSize(), geometry.size());
-        QCOMPARE(widget->maximumSize(), geometry.size());
-    }
+    ImportPath(m_window.get(), Rec());
+    ImportPath(m_window.get(), Rec("a/2.wav"), false);
+    QCOMPARE(ChildTexts(Top()), QStringList({"a", "ab", "B"}));
+    QCOMPARE(ChildTexts(ChildNamed(Top(), "a")), QStringList({"deep"}));
+    QCOMPARE(ChildNamed(Top(), "a")->child(0)->data(0, Qt::UserRole).toInt(), 0);
+    QCOMPARE(Top(1)->text(0), Rec("a/2.wav"));
+    QCOMPARE(Top(1)->childCount(), 0);
+    QCOMPARE(Top(1)->data(0, Qt::UserRole).toInt(), 1);
+    QCOMPARE(DatabaseRowCount(), 0);
+    ClickTreeItem(m_window.get(), Top(1));
+    QCOMPARE(Names(), QStringList({"2.wav"}));
 }
 
-void TestMainWindow::stackingOrder()
+void TestMainWindow::importRefusesMissingPath_data()
 {
-    QStringList order;
-    for (QObject *child : m_window->centralWidget()->children())
-        if (child->isWidgetType())
-            order << child->objectName();
-    const QStringList expected{
-        "MainWndBkWidget", "pbtn_ImportFile", "treeWidget", "tableView", "pbtn_SelectAll",
-        "pbtn_ReverseSelect", "ledt_SelectCount", "label_Count", "pbtn_Del", "pbtn_AddToFolder",
-        "pbtn_ClearList", "pbtn_FirstPage", "ledt_CurrentPage", "pbtn_PrePage", "pbtn_NextPage",
-        "pbtn_LastPage", "pbtn_Confirm", "label_Page", "label_BeginData", "label_BeginTime",
-        "dateEdit_Begin", "timeEdit_Begin", "label_EndData", "label_EndTime", "dateEdit_End",
-        "timeEdit_End", "label_CallType", "comBox_CallType", "label_RecordType",
-        "comBox_RecordType", "label_ID", "label_KeyWord", "ledt_ID", "ledt_KeyWord", "pbtn_Search",
-        "pbtn_Setting", "hs_SoundPlayProgress", "hs_SoundVolume", "pbtn_PreSound",
-        "pbtn_NextSound", "pbtn_PlayorPause", "label_SoundPlayProcessAndTimeLen", "pbtn_Min",
-        "pbtn_Close", "pbtn_Volume", "label_Logo", "label_ImportPathTip", "label_RecordTipIcon",
-        "label_WavFileName"};
-    QCOMPARE(order, expected);
+    QTest::addColumn<bool>("folderMode");
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing folder") << true << "nothing" << "Folder does not exist!";
+    QTest::newRow("a file as folder") << true << "x.wav" << "Folder does not exist!";
+    QTest::newRow("missing file") << false << "nothing.wav" << "File does not exist!";
+    QTest::newRow("a folder as file") << false << "a" << "File does not exist!";
 }
 
-void TestMainWindow::formProperties()
+// A refused import uses no tree node number.
+void TestMainWindow::importRefusesMissingPath()
 {
-    QCOMPARE(m_window->findChild<QLineEdit *>("ledt_ID")->maxLength(), 8);
-    QCOMPARE(m_window->findChild<QLineEdit *>("ledt_KeyWord")->maxLength(), 256);
-    auto *tree = m_window->findChild<QTreeWidget *>("treeWidget");
-    QVERIFY(tree->isHeaderHidden());
-    QCOMPARE(tree->columnCount(), 1);
-    auto *begin = m_window->findChild<QDateEdit *>("dateEdit_Begin");
-    QVERIFY(begin->calendarPopup());
-    QCOMPARE(m_window->findChild<QLabel *>("label_SoundPlayProcessAndTimeLen")->text(),
-             QString("00:00:00/00:00:00"));
-    QCOMPARE(m_window->findChild<QLabel *>("label_Logo")->styleSheet(),
-             QString("background-image: url(:/PicRes/logo.png);"));
+    QFETCH(bool, folderMode);
+    QFETCH(QString, relative);
+    QFETCH(QString, message);
+    ImportPath(m_window.get(), Rec(relative), folderMode);
+    QCOMPARE(m_messages->Take(), QStringList{message});
+    QVERIFY(!Top());
+
+    ImportPath(m_window.get(), Rec());
+    QCOMPARE(Top()->data(0, Qt::UserRole).toInt(), 0);
 }
 
-void TestMainWindow::textsAfterRetranslation_data()
+void TestMainWindow::removal_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("import") << "pbtn_ImportFile" << "Import";
-    QTest::newRow("invert") << "pbtn_ReverseSelect" << "Invert Select";
-    QTest::newRow("count") << "label_Count" << "Total Selected File(s)";
-    QTest::newRow("empty") << "pbtn_ClearList" << "Empty";
-    QTest::newRow("previous") << "pbtn_PrePage" << "Previous";
-    QTest::newRow("start date") << "label_BeginData" << "Start Date";
-    QTest::newRow("recording type") << "label_RecordType" << "Recording Type";
-    QTest::newRow("settings") << "pbtn_Setting" << "Settings";
-    QTest::newRow("tree title") << "label_ImportPathTip" << "List of Record Files";
-    QTest::newRow("play has no text") << "pbtn_PlayorPause" << "";
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QStringList>("listed");
+
+    QTest::newRow("below the listed item") << "" << QStringList({"x.wav", "4.wav", "5.wav"});
+    QTest::newRow("the listed item") << "a" << QStringList();
+    QTest::newRow("above the listed item") << "a/deep" << QStringList();
+    QTest::newRow("a sibling with a longer name") << "ab" << QStringList({"4.wav"});
+    QTest::newRow("nothing listed yet") << QString() << QStringList();
 }
 
-void TestMainWindow::textsAfterRetranslation()
+// Removing "a" hides it and what is below it from later scans of the import.
+void TestMainWindow::removal()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QWidget *widget = m_window->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->property("text").toString(), text);
+    QFETCH(QString, clicked);
+    QFETCH(QStringList, listed);
+    ImportPath(m_window.get(), Rec());
+    QTreeWidgetItem *item = Top();
+    for (const QString &name : clicked.split('/', Qt::SkipEmptyParts))
+        item = ChildNamed(item, name);
+    if (!clicked.isNull())
+        ClickTreeItem(m_window.get(), item);
+
+    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"));
+    QCOMPARE(ChildTexts(Top()), QStringList({"ab", "B"}));
+    QCOMPARE(IgnoreRows(), QStringList({"0:" + Rec("a")}));
+    QCOMPARE(Names(), listed);
+    ClickTreeItem(m_window.get(), ChildNamed(Top(), "ab"));
+    ClickTreeItem(m_window.get(), Top());
+    QCOMPARE(Names(), QStringList({"x.wav", "4.wav", "5.wav"}));
 }
 
-void TestMainWindow::paintsBackground()
+// A cancelled removal stores nothing; what is removed below one import stays
+// visible through another.
+void TestMainWindow::removalKeepsToItsImport()
 {
-    auto *background = m_window->findChild<QWidget *>("MainWndBkWidget");
-    QVERIFY(background->autoFillBackground());
-    const QBrush brush = background->palette().brush(QPalette::Inactive, QPalette::Window);
-    QCOMPARE(brush.texture().size(), QSize(1040, 650));
-    QVERIFY(QFile::exists(":/PicRes/BK_MainWnd.png"));
-    QVERIFY(QFile::exists(":/Lang/LanguageFile_En.qm"));
-    QVERIFY(QFile::exists(":/Lang/LanguageFile_ch.qm"));
+    ImportPath(m_window.get(), Rec());
+    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"), false);
+    QCOMPARE(ChildTexts(Top()), QStringList({"a", "ab", "B"}));
+    QCOMPARE(IgnoreRows(), QStringList());
+    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"));
+    ImportAndList(1);
+    QCOMPARE(ChildTexts(Top(1)), QStringList({"a", "ab", "B"}));
+    QCOMPARE(Names().size(), 6);
+    ClickTreeItem(m_window.get(), Top());
+    QCOMPARE(Names().size(), 3);
 }
 
-void TestMainWindow::keepsWorkingDatabaseWhileOpen()
+void TestMainWindow::checkMarksSelectAllAndInvert()
 {
-    QCOMPARE(DatabaseFiles().size(), m_filesBefore.size() + 1);
-    QSqlQuery query(QStringLiteral("select name from sqlite_master order by rowid"));
-    QStringList tables;
-    while (query.next())
-        tables << query.value(0).toString();
-    QCOMPARE(tables, QStringList({"SaveViewDisp", "IgnorePathTab"}));
+    ImportAndList();
+    auto verifyChecked = [this](int count) {
+        QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString::number(count));
+        QCOMPARE(DatabaseRowCount("where FileCheck = 1"), count);
+    };
+    for (int row : {0, 4, 5, 4})
+        ClickCheckCell(m_window.get(), row);
+    verifyChecked(2);
+    ClickButton(m_window.get(), "pbtn_ReverseSelect");
+    verifyChecked(4);
+    ClickButton(m_window.get(), "pbtn_SelectAll");
+    ClickButton(m_window.get(), "pbtn_SelectAll");
+    verifyChecked(6);
+    ClickButton(m_window.get(), "pbtn_ReverseSelect");
+    verifyChecked(0);
 }
 
-void TestMainWindow::dragsOnlyFromTitleBand_data()
+// A folder now stands where the listed x.wav was: it cannot be removed as a
+// file, and its row, record and mark stay.
+void TestMainWindow::deleteCountsOnlyRemovedFiles()
 {
-    QTest::addColumn<QPointF>("press");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("moves");
-    QTest::newRow("top edge") << QPointF(300, 0) << int(Qt::LeftButton) << true;
-    QTest::newRow("last row of the band") << QPointF(300, 50) << int(Qt::LeftButton) << true;
-    QTest::newRow("rounds down to 50") << QPointF(300, 50.4) << int(Qt::LeftButton) << true;
-    QTest::newRow("rounds up to 51") << QPointF(300, 50.6) << int(Qt::LeftButton) << false;
-    QTest::newRow("below the band") << QPointF(300, 51) << int(Qt::LeftButton) << false;
-    QTest::newRow("right button") << QPointF(300, 10) << int(Qt::RightButton) << false;
+    ImportAndList();
+    for (int row : {0, 1, 2})
+        ClickCheckCell(m_window.get(), row);
+    QVERIFY(QFile::remove(Rec("x.wav")));
+    QVERIFY(QDir().mkpath(Rec("x.wav/inside")));
+    AnswerConfirmation();
+    ClickButton(m_window.get(), "pbtn_Del");
+    QCOMPARE(m_messages->Take(), QStringList{"Only some files were deleted, please check!"});
+    QCOMPARE(Names(), QStringList({"x.wav", "3.wav", "4.wav", "5.wav"}));
+    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("1"));
+    QCOMPARE(DatabaseRowCount(), 4);
+    QVERIFY(!QFile::exists(Rec("a/it's 1.wav")));
+    ClickButton(m_window.get(), "pbtn_ReverseSelect");
+    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("3"));
 }
 
-void TestMainWindow::dragsOnlyFromTitleBand()
+void TestMainWindow::refusesListChangesWhilePlaying()
 {
-    QFETCH(QPointF, press);
-    QFETCH(int, button);
-    QFETCH(bool, moves);
-    const QPoint start = m_window->pos();
-    const auto pressed = Qt::MouseButton(button);
-    SendMouse(m_window, QEvent::MouseButtonPress, press, pressed, pressed);
-    SendMouse(m_window, QEvent::MouseMove, press + QPointF(30, 20), Qt::NoButton,
-              Qt::LeftButton);
-    QCOMPARE(m_window->pos(), moves ? start + QPoint(30, 20) : start);
-    SendMouse(m_window, QEvent::MouseButtonRelease, press, pressed, Qt::NoButton);
+    ImportAndList();
+    ClickCheckCell(m_window.get(), 1);
+    DoubleClickRow(m_window.get(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(IsPlayingShown(m_window.get()), 10000);
+
+    ClickCheckCell(m_window.get(), 2);
+    for (const char *button : {"pbtn_SelectAll", "pbtn_ReverseSelect", "pbtn_ClearList",
+                               "pbtn_Search"})
+        ClickButton(m_window.get(), button);
+    ChoosePopupPath({"List Number", "50"});
+    ClickButton(m_window.get(), "pbtn_Setting");
+    QVERIFY(IsPlayingShown(m_window.get()));
+    QCOMPARE(Names().size(), 6);
+    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("1"));
+
+    ClickButton(m_window.get(), "pbtn_PlayorPause");
+    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), 5000);
+    ClickButton(m_window.get(), "pbtn_SelectAll");
+    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("6"));
 }
 
-void TestMainWindow::dragContinuesOutsideBandUntilRelease()
-{
-    const QPoint start = m_window->pos();
-    SendMouse(m_window, QEvent::MouseButtonPress, QPointF(500, 20), Qt::LeftButton,
-              Qt::LeftButton);
-    SendMouse(m_window, QEvent::MouseMove, QPointF(500, 400), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(m_window->pos(), start + QPoint(0, 380));
-    SendMouse(m_window, QEvent::MouseMove, QPointF(500, 400), Qt::NoButton, Qt::NoButton);
-    QCOMPARE(m_window->pos(), start + QPoint(0, 380));
-    SendMouse(m_window, QEvent::MouseButtonRelease, QPointF(500, 400), Qt::LeftButton,
-              Qt::NoButton);
-    SendMouse(m_window, QEvent::MouseMove, QPointF(520, 420), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(m_window->pos(), start + QPoint(0, 380));
-}
-
-void TestMainWindow::minimiseAndClose()
-{
-    QTest::mouseClick(m_window->findChild<QPushButton *>("pbtn_Min"), Qt::LeftButton);
-    QVERIFY(m_window->windowState() & Qt::WindowMinimized);
-    m_window->showNormal();
-    QTest::mouseClick(m_window->findChild<QPushButton *>("pbtn_Close"), Qt::LeftButton);
-    QVERIFY(!m_window->isVisible());
-}
-
-QTEST_MAIN(TestMainWindow)
+OVELIA_WINDOW_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

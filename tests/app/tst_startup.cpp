@@ -3,15 +3,20 @@
 
 #include "app/appresources.h"
 #include "app/mainwindow.h"
+#include "player/qmenubutton.h"
+#include "tests/support/ownfolder.h"
+#include "tests/support/recordingfixture.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/proxystyle.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -23,7 +28,8 @@ const char *const kSubjectFlag = "--as-application";
 
 // The application as a subject: every start-up error it shows is printed and
 // answered the way the first argument after the flag says ("button", "close",
-// "escape"); a window that starts is closed at once.
+// "escape"); a window that starts prints its Import button's text and its
+// language menu, the checked entry marked "*", and is closed at once.
 int RunAsApplication(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -50,7 +56,12 @@ int RunAsApplication(int argc, char *argv[])
     MainWindow window;
     answerer.stop();
     window.show();
-    std::printf("started:%s\n", qPrintable(window.windowTitle()));
+    QStringList languages;
+    const QMenu *settings = window.findChild<QMenuButton *>("pbtn_Setting")->GetMenu();
+    for (const QAction *action : settings->actions().first()->menu()->actions())
+        languages << action->text() + (action->isChecked() ? "*" : "");
+    std::printf("started:%s|%s\n", qPrintable(window.findChild<QPushButton *>("pbtn_ImportFile")->text()),
+                qPrintable(languages.join(',')));
     std::fflush(stdout);
     QTimer::singleShot(0, &window, &QWidget::close);
     return application.exec();
@@ -75,34 +86,33 @@ private slots:
 
 private:
     static void PrepareCatalogs(const QString &folder, const QString &layout);
-    static Outcome Run(const QString &folder, const QString &answer);
+    static Outcome Run(const QString &program, const QString &answer);
 };
 
+// layout: "missing", "empty", "unusable" (catalogs lacking an entry and one
+// that is no catalog), "installed", or "installed" with the unusable ones
+// and a German one added, or with Chinese stored as the choice.
 void TestStartup::PrepareCatalogs(const QString &folder, const QString &layout)
 {
-    const QString catalogs = folder + "/LanguageConfig";
+    const QString catalogs = folder + "/LanguageConfig/";
     if (layout == "missing")
         return;
     QVERIFY(QDir().mkdir(catalogs));
-    if (layout == "empty")
+    if (layout == "empty" || layout == "installed")
         return;
-    if (layout == "unusable") {
-        for (const char *name : {"NameOnly.qm", "IdOnly.qm"})
-            QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, catalogs + "/" + name));
-        QFile broken(catalogs + "/Broken.qm");
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a catalog");
+    if (layout == "installed, Chinese stored") {
+        QSettings(folder + "/Settings.ini", QSettings::IniFormat).setValue("Setting/LanguageID", "0804");
         return;
     }
-    const QString installed = QCoreApplication::applicationDirPath() + "/LanguageConfig/";
-    for (const char *name : {"LanguageFile_En.qm", "LanguageFile_ch.qm"})
-        QVERIFY(QFile::copy(installed + name, catalogs + "/" + name));
+    for (const char *name : {"NameOnly.qm", "IdOnly.qm"})
+        QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, catalogs + name));
+    QVERIFY(WriteFileBytes(catalogs + "Broken.qm", "not a catalog"));
+    if (layout == "installed, German added")
+        QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/Deutsch.qm"), catalogs + "Deutsch.qm"));
 }
 
-Outcome TestStartup::Run(const QString &folder, const QString &answer)
+Outcome TestStartup::Run(const QString &program, const QString &answer)
 {
-    const QString program = folder + "/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    QFile::copy(QCoreApplication::applicationFilePath(), program);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -117,7 +127,7 @@ Outcome TestStartup::Run(const QString &folder, const QString &answer)
     outcome.exitCode = process.exitCode();
     outcome.output = QString::fromUtf8(process.readAllStandardOutput());
     const QRegularExpression fifteenDigits(QStringLiteral("^\\d{15}$"));
-    outcome.databaseFiles = QDir(folder).entryList(QDir::Files).filter(fifteenDigits);
+    outcome.databaseFiles = QFileInfo(program).dir().entryList(QDir::Files).filter(fifteenDigits);
     return outcome;
 }
 
@@ -126,17 +136,23 @@ void TestStartup::checks_data()
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
 
-    const QString destroyed = "The components were destoryed, please re-install!";
-    const QString noLanguage = "There were no valid language files, please re-install!";
+    const QString destroyed = "dialog:Error|The components were destoryed, please re-install!|Cancel";
+    const QString noLanguage =
+        "dialog:Error|There were no valid language files, please re-install!|Cancel";
     QTest::newRow("no catalog folder, button") << "missing" << "button" << 255 << destroyed;
-    QTest::newRow("no catalog folder, close button") << "missing" << "close" << 255 << destroyed;
     QTest::newRow("no catalog folder, Esc") << "missing" << "escape" << 255 << destroyed;
     QTest::newRow("empty catalog folder") << "empty" << "button" << 255 << destroyed;
     QTest::newRow("no usable catalog, button") << "unusable" << "button" << 253 << noLanguage;
     QTest::newRow("no usable catalog, close button") << "unusable" << "close" << 253 << noLanguage;
-    QTest::newRow("installed catalogs") << "installed" << "button" << 0 << QString();
+    QTest::newRow("installed catalogs") << "installed" << "button" << 0
+                                        << "started:Import|English*,中文";
+    // Without a stored choice the first usable catalog by file name is installed.
+    QTest::newRow("German and unusable catalogs added")
+        << "installed, German added" << "button" << 0 << "started:Importieren|Deutsch*,English,中文";
+    QTest::newRow("Chinese stored") << "installed, Chinese stored" << "button" << 0
+                                    << "started:导入|English,中文*";
 }
 
 void TestStartup::checks()
@@ -144,20 +160,16 @@ void TestStartup::checks()
     QFETCH(QString, layout);
     QFETCH(QString, answer);
     QFETCH(int, exitCode);
-    QFETCH(QString, message);
+    QFETCH(QString, shown);
 
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     PrepareCatalogs(folder.path(), layout);
-    const Outcome outcome = Run(folder.path(), answer);
+    const Outcome outcome =
+        Run(CopyProgramInto(folder.path(), layout.startsWith("installed")), answer);
 
     QCOMPARE(outcome.exitCode, exitCode);
-    if (message.isEmpty()) {
-        QVERIFY2(!outcome.output.contains("dialog:"), qPrintable(outcome.output));
-        QVERIFY2(outcome.output.contains("started:Ovelia"), qPrintable(outcome.output));
-    } else {
-        QCOMPARE(outcome.output.trimmed(), "dialog:Error|" + message + "|Cancel");
-    }
+    QCOMPARE(outcome.output.trimmed(), shown);
     QCOMPARE(outcome.databaseFiles, QStringList());
 }
 

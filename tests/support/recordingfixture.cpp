@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kPeekSize = 216;
-
 struct FieldOffsets
 {
     int headerSize;
@@ -105,13 +103,6 @@ QByteArray RecordingBytes(const RecordingFields &fields)
                    fields.audioLength.value_or(quint32(fields.pcm.size())));
     WriteMetadata(writer, fields, offsets);
     return header + fields.pcm;
-}
-
-QByteArray PeekBuffer(const QByteArray &fileBytes)
-{
-    QByteArray buffer = fileBytes.left(kPeekSize);
-    buffer.append(kPeekSize - buffer.size(), '\0');
-    return buffer;
 }
 
 QByteArray SinePcm(int milliseconds, int frequencyHz, quint32 sampleRate)

@@ -66,10 +66,6 @@ int HeaderSize(RecordingLayout layout);
 // The whole file: header followed by pcm.
 QByteArray RecordingBytes(const RecordingFields &fields);
 
-// The first 216 bytes of the file, zero-filled past its end: what the
-// importer reads.
-QByteArray PeekBuffer(const QByteArray &fileBytes);
-
 // 16-bit mono samples of a sine tone at sampleRate.
 QByteArray SinePcm(int milliseconds, int frequencyHz = 440, quint32 sampleRate = 8000);
 

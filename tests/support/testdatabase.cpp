@@ -3,8 +3,7 @@
 #include "store/schema.h"
 
 #include <QSqlQuery>
-#include <QSqlRecord>
-#include <QStringList>
+#include <QVariant>
 
 TestDatabase::TestDatabase(const QString &connectionName)
     : m_connectionName(connectionName)
@@ -35,31 +34,14 @@ bool TestDatabase::AddIgnorePath(int treeNodeID, const QString &path)
     return query.exec();
 }
 
-QList<QVariantList> TestDatabase::Rows(const QString &columns) const
-{
-    QSqlQuery query(Database());
-    query.exec(QStringLiteral("select %1 from SaveViewDisp order by rowid").arg(columns));
-    QList<QVariantList> rows;
-    while (query.next()) {
-        QVariantList row;
-        for (int i = 0; i < query.record().count(); ++i)
-            row.append(query.value(i));
-        rows.append(row);
-    }
-    return rows;
-}
-
 QStringList TestDatabase::Column(const QString &column) const
 {
+    QSqlQuery query(Database());
+    query.exec(QStringLiteral("select %1 from SaveViewDisp order by rowid").arg(column));
     QStringList values;
-    for (const QVariantList &row : Rows(column))
-        values.append(row.value(0).toString());
+    while (query.next())
+        values << query.value(0).toString();
     return values;
-}
-
-int TestDatabase::RowCount() const
-{
-    return Rows(QStringLiteral("rowid")).size();
 }
 
 QSqlDatabase TestDatabase::Database() const

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "store/schema.h"
-
-#include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
-#include <QVariantList>
 
 // A working database for a test: a new file in a temporary folder with both
 // tables, registered as the default connection (or under connectionName).
@@ -24,12 +21,9 @@ public:
     QString FileName() const;
 
     bool AddIgnorePath(int treeNodeID, const QString &path);
-    // The values of the columns (a select list such as "FileName, FilePath"),
-    // one list per row of SaveViewDisp, in the order the rows were inserted.
-    QList<QVariantList> Rows(const QString &columns = QStringLiteral("*")) const;
-    // One column of SaveViewDisp as texts, in insertion order.
+    // One column of SaveViewDisp as texts, in the order the rows were inserted.
     QStringList Column(const QString &column) const;
-    int RowCount() const;
+    int RowCount() const { return Column(QStringLiteral("rowid")).size(); }
 
 private:
     QSqlDatabase Database() const;

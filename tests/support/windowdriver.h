@@ -1,51 +1,67 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 class MainWindow;
 class QTreeWidgetItem;
-class QWidget;
 
 // Drives the real main window the way a person does: through its buttons,
 // its tree, its table and the dialogs they open (answered from a timer).
+// The file dialogs are left out: the window's path chooser hands the path in.
 
-// Imports a folder (folderMode) or a file through the Import button and the
-// import dialog; returns when the import, with its tree job, has ended.
+// Imports a folder (folderMode) or a file through the Import button, the
+// import dialog and its browse button; returns when the import has ended.
 void ImportPath(MainWindow *window, const QString &path, bool folderMode = true);
+// Exports the checked rows into folder through the Export button.
+void ExportTo(MainWindow *window, const QString &folder);
 
-// The top-level tree item at index, or the item found by its text below it.
 QTreeWidgetItem *TopLevelItem(MainWindow *window, int index);
+QStringList ChildTexts(const QTreeWidgetItem *item);
 QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text);
-
 // A left click on the item; a scan it starts has ended when this returns.
 void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item);
-
-// Opens the tree's context menu on the item, chooses Delete and answers the
-// confirmation with its Delete button (confirm) or Cancel.
+// The item's context menu, Delete, and the confirmation answered with its
+// Delete button (confirm) or Cancel.
 void RemoveTreeItem(MainWindow *window, QTreeWidgetItem *item, bool confirm = true);
 
-// Makes the row current, opens the row menu over it and chooses an entry
-// (0 "Play", 1 "ReName").
-void ChooseRowMenuEntry(MainWindow *window, int row, int entry);
+// Answers the next two-button question with its first button (confirm) or Cancel.
+void AnswerConfirmation(bool confirm = true);
+// Walks the popup menus that the next action opens: the entries named by
+// path, each opening the next menu, the last one chosen with Return.
+void ChoosePopupPath(const QStringList &path);
+// Makes the row current and chooses the entry of the row menu over it.
+void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry);
 
-// A left click in the check cell of the row.
 void ClickCheckCell(MainWindow *window, int row);
-
+void DoubleClickRow(MainWindow *window, int row);
 // The texts of one column of the record table, top to bottom.
 QStringList TableColumn(MainWindow *window, int column);
-
-// Text of a widget of the main window by object name (labels, line edits,
-// buttons).
+// The texts of every column of one row of the record table.
+QStringList TableRow(MainWindow *window, int row);
+// The text property of a widget of the main window, by object name.
 QString WidgetText(MainWindow *window, const QString &objectName);
-
-// A left click in the middle of a push button of the main window, by object
-// name.
+// A left click in the middle of a push button of the main window.
 void ClickButton(MainWindow *window, const QString &objectName);
+bool IsPlayingShown(MainWindow *window);
 
-// The single-button message shown by the next action, answered with its
-// button; the message text is returned through text.
-void ExpectMessage(QString *text);
-
-// Number of rows of SaveViewDisp in the window's working database.
+// Rows of SaveViewDisp in the working database, with an optional "where ...".
 int DatabaseRowCount(const QString &condition = QString());
+
+// Notes the text of every one-button message shown while it lives, in
+// order, and answers each with its button.
+class MessageLog : public QObject
+{
+public:
+    MessageLog();
+    ~MessageLog() override;
+    // The texts noted since the last call.
+    QStringList Take();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QStringList m_texts;
+};

@@ -1,0 +1,105 @@
+// The rules of the record list that the window tests reach only in part:
+// the page count, the checked count and the names export takes.
+
+#include "records/recordfileops.h"
+#include "records/recordquery.h"
+#include "tests/support/recordingfixture.h"
+
+#include <QDir>
+#include <QtTest>
+
+namespace {
+
+RecordRow Row(const QString &filePath, bool checked)
+{
+    RecordRow row;
+    row.checked = checked;
+    row.fileName = QFileInfo(filePath).fileName();
+    row.filePath = filePath;
+    return row;
+}
+
+} // namespace
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pageCount_data();
+    void pageCount();
+    void movedCount_data();
+    void movedCount();
+    void exportTakesFreeNameForEachFile();
+};
+
+void TestRecords::pageCount_data()
+{
+    QTest::addColumn<uint>("total");
+    QTest::addColumn<int>("pageSize");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("empty listing") << 0u << 200 << 1;
+    QTest::newRow("one full page") << 200u << 200 << 1;
+    QTest::newRow("one record more") << 201u << 200 << 2;
+    QTest::newRow("pages of 50") << 120u << 50 << 3;
+}
+
+void TestRecords::pageCount()
+{
+    QFETCH(uint, total);
+    QFETCH(int, pageSize);
+    QFETCH(int, pages);
+    QCOMPARE(PageCount(total, pageSize), pages);
+}
+
+void TestRecords::movedCount_data()
+{
+    QTest::addColumn<uint>("count");
+    QTest::addColumn<int>("change");
+    QTest::addColumn<uint>("moved");
+
+    QTest::newRow("one unchecked") << 5u << -1 << 4u;
+    QTest::newRow("invert") << 3u << 4 << 7u;
+    QTest::newRow("never below 0") << 1u << -3 << 0u;
+}
+
+void TestRecords::movedCount()
+{
+    QFETCH(uint, count);
+    QFETCH(int, change);
+    QFETCH(uint, moved);
+    QCOMPARE(MovedCount(count, change), moved);
+}
+
+// Three recordings of one name go into a folder that already holds it: each
+// taken name gets a time suffix of its own, taken anew until it is free.
+void TestRecords::exportTakesFreeNameForEachFile()
+{
+    QTemporaryDir archive;
+    QTemporaryDir out;
+    QVERIFY(WriteFileBytes(out.filePath("call.wav"), "already there"));
+    QList<RecordRow> rows;
+    for (const QString folder : {"one", "two", "three"}) {
+        rows << Row(archive.filePath(folder + "/call.wav"), true);
+        QVERIFY(WriteFileBytes(rows.last().filePath, folder.toUtf8()));
+    }
+
+    QVERIFY(CopyRecordsTo(rows, out.path()));
+    QStringList copies = QDir(out.path()).entryList(QDir::Files);
+    QCOMPARE(copies.size(), 4);
+    QVERIFY(copies.removeOne("call.wav"));
+    QStringList contents;
+    for (const QString &copy : copies) {
+        QVERIFY2(QRegularExpression("^call-\\d{15}\\.wav$").match(copy).hasMatch(),
+                 qPrintable(copy));
+        QFile file(out.filePath(copy));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        contents << file.readAll();
+    }
+    contents.sort();
+    QCOMPARE(contents, QStringList({"one", "three", "two"}));
+}
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "tst_records.moc"
