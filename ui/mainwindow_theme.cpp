@@ -151,10 +151,10 @@ void StyleDateEdits(Ui::MainWindow *ui)
                                    "transparent", "Dropdown",     "18px",    "18px"};
     const DateEditStyle::NavigationBar navigationBar{"12px", "#394860"};
     const DateEditStyle::MonthButton monthButton{
-        "12px", QString(), "#1f2430", "#FFFFFF", "#001c58", "none",
+        "12px", QString(), "#d6e0f2", "#FFFFFF", "#001c58", "none",
         "12px", QString(), "#FFFFFF", "#56698c", "#0091ff", "#394860"};
     const DateEditStyle::YearButton yearButton{
-        "12px",        QString(), "#1f2430",     "#FFFFFF", "#001c58",  "12px",     QString(),
+        "12px",        QString(), "#d6e0f2",     "#FFFFFF", "#001c58",  "12px",     QString(),
         "transparent", "16px",    "UpArrow",     "transparent",         "16px",     "DownArrow"};
     const DateEditStyle::DayGrid dayGrid{"12px",    QString(), "#FFFFFF",
                                          "#56698c", "#0091ff", "#394860"};

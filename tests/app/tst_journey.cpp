@@ -4,6 +4,7 @@
 // disk changed. The steps build on each other and run in their order.
 
 #include "app/mainwindow.h"
+#include "records/quserdefinetabview.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/modalanswer.h"
 #include "tests/support/ownfolder.h"
@@ -13,15 +14,21 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 
@@ -63,6 +70,61 @@ void Type(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
+// The value that a one-property rule "selector{property:value;}" of the
+// widget's style sheet gives.
+QColor SheetColour(const QWidget *widget, const QString &selector, const QString &property)
+{
+    const QRegularExpression rule(QRegularExpression::escape(selector + '{' + property + ':')
+                                  + QStringLiteral("([^;]+);"));
+    return QColor(rule.match(widget->styleSheet()).captured(1).trimmed());
+}
+
+// The colour that a sheet's rgba() value gives (QColor reads only names and #).
+QColor SheetRgba(const QWidget *widget, const QString &selector, const QString &property)
+{
+    const QRegularExpression rule(QRegularExpression::escape(selector + '{' + property + ':')
+                                  + QStringLiteral("rgba?\\((\\d+),(\\d+),(\\d+)(?:,(\\d+))?\\);"));
+    const QRegularExpressionMatch match = rule.match(widget->styleSheet());
+    const int alpha = match.captured(4).isEmpty() ? 255 : match.captured(4).toInt();
+    return QColor(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
+                  alpha);
+}
+
+double Luminance(const QColor &color)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF())
+           + 0.0722 * linear(color.blueF());
+}
+
+// The contrast ratio of the accessibility guidelines; body text needs 4.5.
+double Contrast(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Over(const QColor &top, const QColor &bottom)
+{
+    const double alpha = top.alphaF();
+    const auto mix = [alpha](double t, double b) { return t * alpha + b * (1 - alpha); };
+    return QColor::fromRgbF(mix(top.redF(), bottom.redF()), mix(top.greenF(), bottom.greenF()),
+                            mix(top.blueF(), bottom.blueF()));
+}
+
+// The tooltip the table shows for a cell, after a hover over its middle.
+QString CellToolTip(QTableView *table, int row, int column)
+{
+    QToolTip::hideText();
+    const QPoint middle = table->visualRect(table->model()->index(row, column)).center();
+    QHelpEvent hover(QEvent::ToolTip, middle, table->viewport()->mapToGlobal(middle));
+    QCoreApplication::sendEvent(table->viewport(), &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 } // namespace
 
 class TestUserJourney : public QObject
@@ -75,9 +137,12 @@ private slots:
     void importsArchiveAsTree();
     void clickOnFolderListsItsRecordings();
     void pagesForwardAndBack();
+    void readsWholeTextsInContrast();
     void searchesWithFilters();
+    void pagesAndSearchesWithKeys();
     void checksRows();
     void playsPausesAndSkips();
+    void playsAndPausesWithSpace();
     void exportsIntoFolderHoldingOneName();
     void renamesRow();
     void deletesTwoCheckedRowsAfterConfirming();
@@ -161,6 +226,38 @@ void TestUserJourney::pagesForwardAndBack()
     QCOMPARE(DatabaseRowCount(), kNorthCount);
 }
 
+// The names show whole, a clipped cell tells its text on hover, the time
+// label has room for its text, and the texts stand out from their ground.
+void TestUserJourney::readsWholeTextsInContrast()
+{
+    auto *table = m_window->findChild<QUserDefineTabView *>("tableView");
+    const QRect nameCell = table->visualRect(table->model()->index(0, 2));
+    QVERIFY(CellTextFits(NorthName(0), table->fontMetrics(), nameCell));
+    QCOMPARE(CellToolTip(table, 0, 2), QString());
+
+    const int callTypeWidth = table->columnWidth(9);
+    table->setColumnWidth(9, 20);
+    QCOMPARE(CellToolTip(table, 0, 9), QString("Private Call"));
+    table->setColumnWidth(9, callTypeWidth);
+
+    auto *timeLabel = m_window->findChild<QLabel *>("label_SoundPlayProcessAndTimeLen");
+    QVERIFY(timeLabel->fontMetrics().horizontalAdvance("00:00:00/00:00:00")
+            <= timeLabel->contentsRect().width());
+
+    const QColor tableGround = SheetRgba(table, "QTableView", "background-color");
+    QVERIFY(Contrast(SheetColour(table, "QTableView::item", "color"), tableGround) >= 4.5);
+    for (const char *name : {"dateEdit_Begin", "timeEdit_End"}) {
+        auto *edit = m_window->findChild<QWidget *>(name);
+        const QString kind = edit->metaObject()->className();
+        const QColor ground = Over(SheetRgba(edit, kind, "background-color"), tableGround);
+        QVERIFY2(Contrast(SheetColour(edit, kind, "color"), ground) >= 4.5, name);
+    }
+    auto *dateEdit = m_window->findChild<QWidget *>("dateEdit_End");
+    QVERIFY(Contrast(SheetColour(dateEdit, "QToolButton#qt_calendar_monthbutton", "color"),
+                     SheetColour(dateEdit, "QWidget#qt_calendar_navigationbar", "background-color"))
+            >= 4.5);
+}
+
 void TestUserJourney::searchesWithFilters()
 {
     m_window->findChild<QDateEdit *>("dateEdit_Begin")->setDate(QDate(2024, 3, 7));
@@ -190,6 +287,36 @@ void TestUserJourney::searchesWithFilters()
     QCOMPARE(Names().size(), 200);
     QCOMPARE(Text("label_Page"), QString("1/2"));
     QCOMPARE(DatabaseRowCount(), kNorthCount);
+}
+
+void TestUserJourney::pagesAndSearchesWithKeys()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::keyClick(m_window, Qt::Key_PageDown);
+    QCOMPARE(Text("label_Page"), QString("2/2"));
+    QCOMPARE(Names().first(), NorthName(200));
+    QTest::keyClick(m_window, Qt::Key_PageUp);
+    QCOMPARE(Text("label_Page"), QString("1/2"));
+
+    QTest::keySequence(m_window, QKeySequence::Find);
+    QCOMPARE(QApplication::focusWidget(), Edit("ledt_KeyWord"));
+    QTest::keyClicks(Edit("ledt_KeyWord"), "n00");
+    QTest::keyClick(Edit("ledt_KeyWord"), Qt::Key_Return);
+    QCOMPARE(Names().size(), 10);
+    Edit("ledt_KeyWord")->clear();
+    QTest::keyClicks(Edit("ledt_ID"), QString::number(kWatchedID));
+    QTest::keyClick(Edit("ledt_ID"), Qt::Key_Enter);
+    QCOMPARE(Names(), QStringList({NorthName(12), NorthName(150)}));
+    Edit("ledt_ID")->clear();
+    QTest::keyClick(Edit("ledt_KeyWord"), Qt::Key_Return);
+    QCOMPARE(Names().size(), 200);
+
+    // Nothing is checked: Delete asks nothing and removes nothing.
+    QTest::keyClick(m_window->findChild<QWidget *>("tableView"), Qt::Key_Delete);
+    QCOMPARE(DatabaseRowCount(), kNorthCount);
+    QCOMPARE(m_messages.Take(), QStringList());
+    VerifyArchiveAsExpected();
 }
 
 void TestUserJourney::checksRows()
@@ -229,6 +356,20 @@ void TestUserJourney::playsPausesAndSkips()
     Click(Button("pbtn_PlayorPause"));
     QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window), 5000);
     QCOMPARE(DatabaseRowCount("where FileCheck = 1"), 3);
+    VerifyArchiveAsExpected();
+}
+
+// While playing, Delete is refused as its button is.
+void TestUserJourney::playsAndPausesWithSpace()
+{
+    QWidget *table = m_window->findChild<QWidget *>("tableView");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Space);
+    QTRY_VERIFY_WITH_TIMEOUT(IsPlayingShown(m_window), 10000);
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(DatabaseRowCount(), kNorthCount);
+    QTest::keyClick(table, Qt::Key_Space);
+    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window), 5000);
     VerifyArchiveAsExpected();
 }
 
