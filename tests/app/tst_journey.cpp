@@ -391,7 +391,8 @@ void TestUserJourney::exportsIntoFolderHoldingOneName()
     const QStringList copies = exported.filter(QRegularExpression("^n001-\\d{15}\\.wav$"));
     QCOMPARE(copies.size(), 1);
     QCOMPARE(ContentHash(m_exportFolder.filePath(NorthName(1))), yesterdays);
-    QCOMPARE(ContentHash(m_exportFolder.filePath(copies.first())), ContentHash(North(NorthName(1))));
+    QCOMPARE(ContentHash(m_exportFolder.filePath(copies.first())),
+             ContentHash(North(NorthName(1))));
     for (const QString &name : {NorthName(0), NorthName(2)})
         QCOMPARE(ContentHash(m_exportFolder.filePath(name)), ContentHash(North(name)));
     QCOMPARE(DatabaseRowCount(), kNorthCount);

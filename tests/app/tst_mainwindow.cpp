@@ -16,7 +16,9 @@ namespace {
 
 // Starting a minute apart in this order; the quote in a path must break no
 // statement.
-const QStringList kArchive{"x.wav", "a/it's 1.wav", "a/2.wav", "a/deep/3.wav", "ab/4.wav", "B/5.wav"};
+const QStringList kArchive{"x.wav",        "a/it's 1.wav", "a/2.wav",
+                           "a/deep/3.wav", "ab/4.wav",     "B/5.wav"};
+
 QStringList IgnoreRows()
 {
     QSqlQuery query(QStringLiteral("select TreeNodeID, IgnorePath from IgnorePathTab"));

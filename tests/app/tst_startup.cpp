@@ -60,8 +60,8 @@ int RunAsApplication(int argc, char *argv[])
     const QMenu *settings = window.findChild<QMenuButton *>("pbtn_Setting")->GetMenu();
     for (const QAction *action : settings->actions().first()->menu()->actions())
         languages << action->text() + (action->isChecked() ? "*" : "");
-    std::printf("started:%s|%s\n", qPrintable(window.findChild<QPushButton *>("pbtn_ImportFile")->text()),
-                qPrintable(languages.join(',')));
+    const QString importText = window.findChild<QPushButton *>("pbtn_ImportFile")->text();
+    std::printf("started:%s|%s\n", qPrintable(importText), qPrintable(languages.join(',')));
     std::fflush(stdout);
     QTimer::singleShot(0, &window, &QWidget::close);
     return application.exec();
@@ -101,14 +101,16 @@ void TestStartup::PrepareCatalogs(const QString &folder, const QString &layout)
     if (layout == "empty" || layout == "installed")
         return;
     if (layout == "installed, Chinese stored") {
-        QSettings(folder + "/Settings.ini", QSettings::IniFormat).setValue("Setting/LanguageID", "0804");
+        QSettings settings(folder + "/Settings.ini", QSettings::IniFormat);
+        settings.setValue("Setting/LanguageID", "0804");
         return;
     }
     for (const char *name : {"NameOnly.qm", "IdOnly.qm"})
         QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/") + name, catalogs + name));
     QVERIFY(WriteFileBytes(catalogs + "Broken.qm", "not a catalog"));
     if (layout == "installed, German added")
-        QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/Deutsch.qm"), catalogs + "Deutsch.qm"));
+        QVERIFY(QFile::copy(QStringLiteral(TEST_CATALOG_DIR "/Deutsch.qm"),
+                            catalogs + "Deutsch.qm"));
 }
 
 Outcome TestStartup::Run(const QString &program, const QString &answer)
@@ -138,7 +140,8 @@ void TestStartup::checks_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("shown");
 
-    const QString destroyed = "dialog:Error|The components were destoryed, please re-install!|Cancel";
+    const QString destroyed =
+        "dialog:Error|The components were destoryed, please re-install!|Cancel";
     const QString noLanguage =
         "dialog:Error|There were no valid language files, please re-install!|Cancel";
     QTest::newRow("no catalog folder, button") << "missing" << "button" << 255 << destroyed;

@@ -297,7 +297,8 @@ void TestHostileInputs::oddEntryBesideRecording()
     if (locked)
         QVERIFY(QFile::setPermissions(odd, ownerAll));
     QVERIFY2(!released, "the scan blocked opening odd.wav for reading");
-    const QStringList names = listed ? QStringList{"odd.wav", "valid.wav"} : QStringList{"valid.wav"};
+    const QStringList names =
+        listed ? QStringList{"odd.wav", "valid.wav"} : QStringList{"valid.wav"};
     QCOMPARE(ListedRows(), RowsIn(Root(), names));
     QCOMPARE(Names().size(), names.size());
     QCOMPARE(m_messages->Take(), QStringList());
@@ -319,7 +320,8 @@ void TestHostileInputs::linksBackToAncestorsListEachRecordingOnce()
     QTreeWidgetItem *top = TopLevelItem(m_window.get(), 0);
     QCOMPARE(ChildTexts(top), (QStringList{"a", "up"}));
     QCOMPARE(ChildTexts(top->child(0)) + ChildTexts(top->child(1)), QStringList());
-    QCOMPARE(ListedRows(), Sorted(RowsIn(rec + "/a", {"x.wav"}) + RowsIn(rec + "/up", {"outside.wav"})
+    QCOMPARE(ListedRows(), Sorted(RowsIn(rec + "/a", {"x.wav"})
+                                  + RowsIn(rec + "/up", {"outside.wav"})
                                   + RowsIn(rec, {"y.wav"})));
 
     // Below a, the link back makes rec and its link up part of the walk.
@@ -355,7 +357,8 @@ void TestHostileInputs::fileChangedAfterListing_data()
         return WriteRecording(b, other);
     };
     QTest::newRow("deleted, played") << deleted << UserAction::Play << ""
-                                     << QStringList{"Invalid File: b.wav"} << all << "b.wav" << none;
+                                     << QStringList{"Invalid File: b.wav"} << all << "b.wav"
+                                     << none;
     QTest::newRow("deleted, exported with c.wav")
         << deleted << UserAction::Export << ""
         << QStringList{"Only some files export successfully, please check!"} << all << "b.wav"
@@ -524,11 +527,13 @@ void TestHostileInputs::querySyntax_data()
     keyword("keyword: placeholder", "%1", {3, 4});
     // The ID field takes digits only, at most eight; text that is no number
     // searches for ID 0, which no record has.
-    QTest::newRow("ID: quote and comment") << "ledt_ID" << "' or 1=1 --" << true << "11" << QList<int>{0};
+    QTest::newRow("ID: quote and comment")
+        << "ledt_ID" << "' or 1=1 --" << true << "11" << QList<int>{0};
     QTest::newRow("ID: percent") << "ledt_ID" << "%" << true << "" << all;
     QTest::newRow("ID: placeholder") << "ledt_ID" << "%1" << true << "1" << QList<int>{1};
     QTest::newRow("ID: minus sign") << "ledt_ID" << "-1" << true << "1" << QList<int>{1};
-    QTest::newRow("ID: nine digits") << "ledt_ID" << "123456789" << true << "12345678" << QList<int>{2};
+    QTest::newRow("ID: nine digits")
+        << "ledt_ID" << "123456789" << true << "12345678" << QList<int>{2};
     QTest::newRow("ID: statement past the validator")
         << "ledt_ID" << "1 or 1=1" << false << "1 or 1=1" << QList<int>{};
 }

@@ -12,8 +12,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <atomic>
-
 namespace {
 
 constexpr int kJobTimeoutMs = 30000;
@@ -47,14 +45,12 @@ private slots:
 
     void treeShapeOrderAndNodeNumbers();
     void treePausesAfterEachFolder();
-    void destructorStopsRunningJob();
 
 private:
     QString Path(const QString &relative) const { return m_dir->filePath(relative); }
     bool Write(const QString &relative) { return WriteRecording(Path(relative)); }
     bool RunScan(const QString &path, const QString &databaseName = WorkingDatabaseName());
     QString BuildTree(int nodeNumber = 0);
-    void NewWorker();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TestDatabase> m_database;
@@ -71,7 +67,10 @@ void TestOperaThread::init()
     QVERIFY(m_dir->isValid());
     m_database = std::make_unique<TestDatabase>();
     QVERIFY(m_database->IsReady());
-    NewWorker();
+    m_worker = std::make_unique<OperaThread>();
+    m_scanEnds = m_treeEnds = 0;
+    connect(m_worker.get(), &OperaThread::EndFindWav, this, [this] { ++m_scanEnds; });
+    connect(m_worker.get(), &OperaThread::UpdataTree, this, [this] { ++m_treeEnds; });
 }
 
 void TestOperaThread::cleanup()
@@ -81,14 +80,6 @@ void TestOperaThread::cleanup()
     m_tree.clear();
     m_database.reset();
     m_dir.reset();
-}
-
-void TestOperaThread::NewWorker()
-{
-    m_worker = std::make_unique<OperaThread>();
-    m_scanEnds = m_treeEnds = 0;
-    connect(m_worker.get(), &OperaThread::EndFindWav, this, [this] { ++m_scanEnds; });
-    connect(m_worker.get(), &OperaThread::UpdataTree, this, [this] { ++m_treeEnds; });
 }
 
 // Exactly one end signal arrives, and the worker ends.
@@ -152,8 +143,10 @@ void TestOperaThread::ignoreRules_data()
     QTest::newRow("folder hides itself and below, not a sibling of a longer name")
         << QStringList{"0:a"} << allBut({"a.wav", "sub.wav"});
     QTest::newRow("rows of another tree node number") << QStringList{"1:a", "2:top.wav"} << all;
-    QTest::newRow("subfolder, with a trailing slash") << QStringList{"0:a/sub/"} << allBut({"sub.wav"});
-    QTest::newRow("file, not one of a longer name") << QStringList{"0:top.wav"} << allBut({"top.wav"});
+    QTest::newRow("subfolder, with a trailing slash")
+        << QStringList{"0:a/sub/"} << allBut({"sub.wav"});
+    QTest::newRow("file, not one of a longer name")
+        << QStringList{"0:top.wav"} << allBut({"top.wav"});
     QTest::newRow("unclean path") << QStringList{"0:b/../ab"} << allBut({"ab.wav"});
     QTest::newRow("quotes and placeholders") << QStringList{"0:it's \"%1\""} << allBut({"q.wav"});
     QTest::newRow("the scanned folder") << QStringList{"0:"} << QStringList();
@@ -240,28 +233,6 @@ void TestOperaThread::treePausesAfterEachFolder()
     timer.start();
     QCOMPARE(BuildTree().count(',') + 1, 40);
     QVERIFY2(timer.elapsed() >= 40 * 5, qPrintable(QString::number(timer.elapsed())));
-}
-
-// Far sooner than the 400 pauses of the whole tree would take.
-void TestOperaThread::destructorStopsRunningJob()
-{
-    for (int i = 0; i < 400; ++i)
-        QVERIFY(QDir().mkpath(Path(QString::number(i))));
-    QTreeWidgetItem root(QStringList(m_dir->path()));
-    std::atomic<bool> finished{false};
-    connect(
-        m_worker.get(), &QThread::finished, this, [&finished] { finished = true; },
-        Qt::DirectConnection);
-    m_worker->SetTreeJob(&root, m_dir->path());
-    m_worker->start();
-
-    QElapsedTimer timer;
-    timer.start();
-    QTest::ignoreMessage(QtDebugMsg, "exit thread");
-    m_worker.reset();
-    QVERIFY(finished);
-    QVERIFY(timer.elapsed() < 400 * 5);
-    NewWorker();
 }
 
 QTEST_MAIN(TestOperaThread)

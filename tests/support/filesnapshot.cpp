@@ -39,8 +39,9 @@ QString ContentHash(const QString &path)
 QStringList Snapshot(const QString &root)
 {
     QStringList lines;
-    QDirIterator entries(root, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                         QDirIterator::Subdirectories);
+    const QDir::Filters everything =
+        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    QDirIterator entries(root, everything, QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         entries.next();
         lines << EntryLine(QDir(root), entries.fileInfo());

@@ -8,6 +8,27 @@
 namespace {
 
 const char kInOwnFolder[] = "OVELIA_TEST_IN_OWN_FOLDER";
+// Below CTest's limit of 300 s, so that the copy never outlives the test.
+constexpr int kRunLimitMs = 280000;
+
+// Runs program with this program's arguments and output: its exit status, or
+// 1 when it did not start, crashed or ran out of time.
+int RunCopy(const QString &program)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kInOwnFolder), QStringLiteral("1"));
+    process.setProcessEnvironment(environment);
+    process.start(program, QCoreApplication::arguments().mid(1));
+    if (process.waitForFinished(kRunLimitMs) && process.exitStatus() == QProcess::NormalExit)
+        return process.exitCode();
+    qWarning("The test's copy \"%s\" did not start, crashed or ran out of time",
+             qPrintable(program));
+    process.kill();
+    process.waitForFinished(5000);
+    return 1;
+}
 
 } // namespace
 
@@ -36,19 +57,6 @@ bool RanInOwnFolder(int argc, char *argv[], int *status)
         return false;
     const QCoreApplication application(argc, argv);
     const QTemporaryDir folder;
-    const QString copy = CopyProgramInto(folder.path(), true);
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(kInOwnFolder), QStringLiteral("1"));
-    process.setProcessEnvironment(environment);
-    process.start(copy, QCoreApplication::arguments().mid(1));
-    if (copy.isEmpty() || !process.waitForFinished(-1)
-        || process.exitStatus() != QProcess::NormalExit) {
-        qWarning("The test did not run or end in %s", qPrintable(folder.path()));
-        *status = 1;
-    } else {
-        *status = process.exitCode();
-    }
+    *status = RunCopy(CopyProgramInto(folder.path(), true));
     return true;
 }

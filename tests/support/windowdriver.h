@@ -38,7 +38,7 @@ void ClickCheckCell(MainWindow *window, int row);
 void DoubleClickRow(MainWindow *window, int row);
 // The texts of one column of the record table, top to bottom.
 QStringList TableColumn(MainWindow *window, int column);
-// The texts of every column of one row of the record table.
+// The texts of one row of the record table, from its number on.
 QStringList TableRow(MainWindow *window, int row);
 // The text property of a widget of the main window, by object name.
 QString WidgetText(MainWindow *window, const QString &objectName);
