@@ -70,24 +70,17 @@ void Type(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
-// The value that a one-property rule "selector{property:value;}" of the
-// widget's style sheet gives.
+// The colour that a one-property rule "selector{property:value;}" of the
+// widget's style sheet gives, as a name, #rrggbb or rgb()/rgba().
 QColor SheetColour(const QWidget *widget, const QString &selector, const QString &property)
 {
     const QRegularExpression rule(QRegularExpression::escape(selector + '{' + property + ':')
                                   + QStringLiteral("([^;]+);"));
-    return QColor(rule.match(widget->styleSheet()).captured(1).trimmed());
-}
-
-// The colour that a sheet's rgba() value gives (QColor reads only names and #).
-QColor SheetRgba(const QWidget *widget, const QString &selector, const QString &property)
-{
-    const QRegularExpression rule(QRegularExpression::escape(selector + '{' + property + ':')
-                                  + QStringLiteral("rgba?\\((\\d+),(\\d+),(\\d+)(?:,(\\d+))?\\);"));
-    const QRegularExpressionMatch match = rule.match(widget->styleSheet());
-    const int alpha = match.captured(4).isEmpty() ? 255 : match.captured(4).toInt();
-    return QColor(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
-                  alpha);
+    const QString value = rule.match(widget->styleSheet()).captured(1).trimmed();
+    const QStringList parts = QString(value).remove(QRegularExpression("rgba?|[() ]")).split(',');
+    if (parts.size() < 3)
+        return QColor(value);
+    return QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), parts.value(3, "255").toInt());
 }
 
 double Luminance(const QColor &color)
@@ -244,12 +237,12 @@ void TestUserJourney::readsWholeTextsInContrast()
     QVERIFY(timeLabel->fontMetrics().horizontalAdvance("00:00:00/00:00:00")
             <= timeLabel->contentsRect().width());
 
-    const QColor tableGround = SheetRgba(table, "QTableView", "background-color");
+    const QColor tableGround = SheetColour(table, "QTableView", "background-color");
     QVERIFY(Contrast(SheetColour(table, "QTableView::item", "color"), tableGround) >= 4.5);
     for (const char *name : {"dateEdit_Begin", "timeEdit_End"}) {
         auto *edit = m_window->findChild<QWidget *>(name);
         const QString kind = edit->metaObject()->className();
-        const QColor ground = Over(SheetRgba(edit, kind, "background-color"), tableGround);
+        const QColor ground = Over(SheetColour(edit, kind, "background-color"), tableGround);
         QVERIFY2(Contrast(SheetColour(edit, kind, "color"), ground) >= 4.5, name);
     }
     auto *dateEdit = m_window->findChild<QWidget *>("dateEdit_End");
