@@ -197,7 +197,7 @@ public:
         const PageRead read = PlanPageRead(unsigned(loaded.totalCount), kPageSize, request.page, shown);
         sqlite3_stmt *prepared = Prepare(PageReadStatement(request.listing.condition, read.origin));
         int position = 1;
-        if (read.origin == PageOrigin::Known || read.origin == PageOrigin::BeforeKnown) {
+        if (StartsAtKnown(read.origin)) {
             const QByteArray time = shown.startTime.toString().toUtf8();
             sqlite3_bind_text(prepared, position++, time.constData(), time.size(), SQLITE_TRANSIENT);
             sqlite3_bind_int64(prepared, position++, shown.rowId);
@@ -210,7 +210,7 @@ public:
             loaded.paths << QString::fromUtf8(ColumnText(prepared, ColFilePath));
         }
         sqlite3_finalize(prepared);
-        if (read.origin == PageOrigin::BeforeKnown || read.origin == PageOrigin::ListingLast)
+        if (ReadsBackward(read.origin))
             std::reverse(loaded.paths.begin(), loaded.paths.end());
         return loaded;
     }

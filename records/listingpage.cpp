@@ -8,16 +8,6 @@ namespace {
 
 constexpr int kRowIdColumn = ColRadioId + 1;
 
-bool ReadsBackward(PageOrigin origin)
-{
-    return origin == PageOrigin::BeforeKnown || origin == PageOrigin::ListingLast;
-}
-
-bool StartsAtKnown(PageOrigin origin)
-{
-    return origin == PageOrigin::Known || origin == PageOrigin::BeforeKnown;
-}
-
 QString KeyCondition(PageOrigin origin)
 {
     switch (origin) {
@@ -44,6 +34,16 @@ PageStart StartOf(const QSqlQuery &query, int recordsBefore)
 }
 
 } // namespace
+
+bool ReadsBackward(PageOrigin origin)
+{
+    return origin == PageOrigin::BeforeKnown || origin == PageOrigin::ListingLast;
+}
+
+bool StartsAtKnown(PageOrigin origin)
+{
+    return origin == PageOrigin::Known || origin == PageOrigin::BeforeKnown;
+}
 
 PageRead PlanPageRead(unsigned int totalCount, int pageSize, int page, const PageStart &shown)
 {

@@ -34,6 +34,11 @@ enum class PageOrigin {
     ListingLast,  // backward from the listing's last record
 };
 
+// A backward read yields the page's records last first.
+bool ReadsBackward(PageOrigin origin);
+// A read from the page shown binds that page's start key.
+bool StartsAtKnown(PageOrigin origin);
+
 // How one page is read: from where, how many records are skipped there, how
 // many are read.
 struct PageRead
