@@ -2,8 +2,8 @@
 
 #include "import/qwavfileheader.h"
 #include "import/qwavfileheaderlayout.h"
+#include "import/recordingopen.h"
 
-#include <QFile>
 #include <QSqlDatabase>
 #include <QVariant>
 
@@ -70,12 +70,12 @@ std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByte
 std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
                                              const QString &filePath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    std::array<char, kWavHeaderPeekSize> firstBytes{};
+    const qint64 count = ReadRecordingStart(filePath, firstBytes.data(), firstBytes.size());
+    if (count < 0)
         return std::nullopt;
-    const QByteArray firstBytes = file.read(kWavHeaderPeekSize);
-    file.close();
-    return ExtractRecord(holder, firstBytes, fileName, filePath);
+    return ExtractRecord(holder, QByteArray::fromRawData(firstBytes.data(), int(count)), fileName,
+                         filePath);
 }
 
 RecordInserter::RecordInserter(const QSqlDatabase &database)

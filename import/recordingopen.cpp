@@ -1,0 +1,114 @@
+#include "import/recordingopen.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_WIN
+int OpenForReading(const QString &path)
+{
+    return _wopen(reinterpret_cast<const wchar_t *>(path.utf16()),
+                  _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+}
+
+bool IsRegularFile(int handle)
+{
+    struct _stat64 status;
+    return _fstat64(handle, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+}
+
+qint64 ReadSome(int handle, char *buffer, qint64 size)
+{
+    return _read(handle, buffer, unsigned(size));
+}
+#else
+int OpenForReading(const QString &path)
+{
+    int handle;
+    do {
+        handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    } while (handle < 0 && errno == EINTR);
+    return handle;
+}
+
+bool IsRegularFile(int handle)
+{
+    struct stat status;
+    return ::fstat(handle, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+qint64 ReadSome(int handle, char *buffer, qint64 size)
+{
+    ssize_t count;
+    do {
+        count = ::read(handle, buffer, size_t(size));
+    } while (count < 0 && errno == EINTR);
+    return count;
+}
+#endif
+
+} // namespace
+
+int OpenRecordingHandle(const QString &path)
+{
+    if (path.isEmpty())
+        return -1;
+    const int handle = OpenForReading(path);
+    if (handle < 0)
+        return -1;
+    if (!IsRegularFile(handle)) {
+        CloseRecordingHandle(handle);
+        return -1;
+    }
+    return handle;
+}
+
+void CloseRecordingHandle(int handle)
+{
+#ifdef Q_OS_WIN
+    _close(handle);
+#else
+    ::close(handle);
+#endif
+}
+
+qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size)
+{
+    const int handle = OpenRecordingHandle(path);
+    if (handle < 0)
+        return -1;
+    qint64 total = 0;
+    while (total < size) {
+        const qint64 count = ReadSome(handle, buffer + total, size - total);
+        if (count <= 0) {
+            if (count < 0)
+                total = -1;
+            break;
+        }
+        total += count;
+    }
+    CloseRecordingHandle(handle);
+    return total;
+}
+
+bool OpenRecordingFile(QFile &file, const QString &path)
+{
+    const int handle = OpenRecordingHandle(path);
+    if (handle < 0)
+        return false;
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        CloseRecordingHandle(handle);
+        return false;
+    }
+    return true;
+}
