@@ -35,7 +35,8 @@ void MainWindow::InitTreeAndThread()
 
 // Starts the job set up on the worker and waits in the progress dialog. After
 // Cancel the worker is waited for, so nothing touches the database or starts
-// another job while it still runs; its end signal still arrives.
+// another job while it still runs; its end signal still arrives. A scan whose
+// records could not be stored has listed those stored before it stopped.
 void MainWindow::RunWorkerJob()
 {
     // The last job emits its end signal just before its thread finishes, and
@@ -44,6 +45,10 @@ void MainWindow::RunWorkerJob()
     m_worker->start();
     if (m_tipDlg.exec() == 0)
         m_worker->CancelAndWait();
+    if (m_worker->StoreFailed())
+        MsgTipWidthSingleBtn::ShowTip(
+            tr("Import"), tr("The list could not be stored: the disk is full or not writable!"),
+            tr("OK"), nullptr);
 }
 
 void MainWindow::on_pbtn_ImportFile_clicked()

@@ -1,10 +1,9 @@
 #include "import/operathread.h"
 
-#include "import/recordextraction.h"
+#include "import/headerreaders.h"
 #include "import/scanconnection.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QTreeWidgetItem>
@@ -59,6 +58,13 @@ void OperaThread::SetTreeJob(QTreeWidgetItem *rootItem, const QString &path)
 void OperaThread::SetScanJob(const QString &path, int treeNodeID, const QString &databaseName)
 {
     m_path = path;
+    SetScanJob(QStringList(path), treeNodeID, databaseName);
+}
+
+void OperaThread::SetScanJob(const QStringList &paths, int treeNodeID,
+                             const QString &databaseName)
+{
+    m_scanPaths = paths;
     m_treeNodeID = treeNodeID;
     m_databaseName = databaseName;
     SetMode(2);
@@ -89,9 +95,9 @@ bool OperaThread::WaitForEnd(unsigned long timeoutMs)
 void OperaThread::run()
 {
     const std::lock_guard<std::mutex> running(m_runMutex);
+    m_storeFailed = false;
     if (isInterruptionRequested())
         return;
-    m_enteredFolders.clear();
     if (m_mode == 1) {
         RunTreeJob();
         emit UpdataTree();
@@ -105,8 +111,8 @@ void OperaThread::RunTreeJob()
 {
     QTreeWidgetItem builtRoot;
     builtRoot.setData(0, Qt::UserRole, m_rootNodeNumber);
-    EnterFolder(QFileInfo(m_path));
-    BuildPathTree(&builtRoot, m_path);
+    StartWalk(m_path);
+    BuildPathTree(&builtRoot, m_path, m_walkedTrees.value(0));
     const std::lock_guard<std::mutex> locker(m_builtItemsMutex);
     m_builtItems = builtRoot.takeChildren();
 }
@@ -116,52 +122,79 @@ void OperaThread::RunScanJob()
     m_connection = std::make_unique<ScanConnection>(
         QStringLiteral("OperaThread-%1").arg(quintptr(this), 0, 16), m_databaseName);
     m_ignoreRule = IgnoreRule(m_connection->IgnorePaths(m_treeNodeID));
-
-    const QFileInfo target(m_path);
-    if (target.isFile()) {
-        if (!IsIgnorePath(target.absoluteFilePath()))
-            ReadWavFile(target.fileName(), m_path);
-    } else {
-        EnterFolder(target);
-        FindWavFile(m_path);
+    m_readers = std::make_unique<HeaderReaders>();
+    m_storeFailed = !m_connection->IsOpen();
+    for (const QString &path : qAsConst(m_scanPaths)) {
+        if (JobStops())
+            break;
+        ScanPath(path);
     }
+    StoreQueuedReads();
+    m_readers.reset();
+    // After Cancel the indexes are left to a later scan, so that it ends at once.
+    if (!m_storeFailed && !m_connection->Finish(!isInterruptionRequested()))
+        m_storeFailed = true;
     m_connection.reset();
 }
 
-void OperaThread::BuildPathTree(QTreeWidgetItem *parent, const QString &folder)
+void OperaThread::ScanPath(const QString &path)
 {
-    const QFileInfoList subfolders =
-        QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo &subfolder : subfolders) {
-        if (!EnterFolder(subfolder))
+    const QFileInfo target(path);
+    if (target.isFile()) {
+        if (!IsIgnorePath(target.absoluteFilePath()))
+            ReadWavFile(target.fileName(), path);
+        return;
+    }
+    StartWalk(path);
+    FindWavFile(path, m_walkedTrees.value(0));
+}
+
+void OperaThread::StartWalk(const QString &root)
+{
+    m_walkedTrees = QStringList(QFileInfo(root).canonicalFilePath());
+}
+
+void OperaThread::BuildPathTree(QTreeWidgetItem *parent, const QString &folder,
+                                const QString &canonicalFolder)
+{
+    const QString absolutePrefix = AbsoluteFolderPrefix(folder);
+    for (const FolderEntry &subfolder : ListFolder(folder, ListingFilter::FoldersOnly)) {
+        const QString absolutePath = absolutePrefix + subfolder.name;
+        const QString walkedAs = EnterFolder(canonicalFolder, subfolder, absolutePath);
+        if (walkedAs.isEmpty())
             continue;
-        auto *item = new QTreeWidgetItem(QStringList(subfolder.fileName()));
+        auto *item = new QTreeWidgetItem(QStringList(subfolder.name));
         item->setData(0, Qt::UserRole, parent->data(0, Qt::UserRole));
         parent->addChild(item);
-        BuildPathTree(item, subfolder.absoluteFilePath());
+        BuildPathTree(item, absolutePath, walkedAs);
         if (isInterruptionRequested())
             return;
         QThread::msleep(kTreePauseMs);
     }
 }
 
-void OperaThread::FindWavFile(const QString &folder)
+void OperaThread::FindWavFile(const QString &folder, const QString &canonicalFolder)
 {
-    const QFileInfoList entries = QDir(folder).entryInfoList();
-    for (const QFileInfo &entry : entries) {
-        if (entry.isFile()) {
-            if (IsIgnorePath(entry.absoluteFilePath()))
+    const QString listedFolder = ListedFolderPath(folder) + QLatin1Char('/');
+    const QString absolutePrefix = AbsoluteFolderPrefix(folder);
+    for (const FolderEntry &entry : ListFolder(folder, ListingFilter::AllEntries)) {
+        if (entry.kind == FolderEntry::File) {
+            if (IsIgnorePath(absolutePrefix + entry.name))
                 continue;
-            const QString fileName = entry.fileName();
-            if (HasWavSuffix(fileName))
-                ReadWavFile(fileName, entry.path() + QLatin1Char('/') + fileName);
-        } else if (entry.isDir()) {
-            if (IsDotEntry(entry.fileName()) || IsIgnorePath(entry.absoluteFilePath())
-                || !EnterFolder(entry))
+            if (HasWavSuffix(entry.name))
+                ReadWavFile(entry.name, listedFolder + entry.name);
+        } else if (entry.kind == FolderEntry::Folder) {
+            if (IsDotEntry(entry.name))
                 continue;
-            FindWavFile(entry.absoluteFilePath());
+            const QString absolutePath = absolutePrefix + entry.name;
+            if (IsIgnorePath(absolutePath))
+                continue;
+            const QString walkedAs = EnterFolder(canonicalFolder, entry, absolutePath);
+            if (walkedAs.isEmpty())
+                continue;
+            FindWavFile(absolutePath, walkedAs);
         }
-        if (isInterruptionRequested())
+        if (JobStops())
             return;
     }
 }
@@ -173,17 +206,35 @@ bool OperaThread::IsIgnorePath(const QString &path) const
 
 void OperaThread::ReadWavFile(const QString &fileName, const QString &filePath)
 {
-    if (const std::optional<ExtractedRecord> record = ReadRecording(m_header, fileName, filePath))
-        m_connection->Insert(*record);
+    if (m_readers->IsFull())
+        StoreOldestRead();
+    m_readers->Queue(fileName, filePath);
 }
 
-bool OperaThread::EnterFolder(const QFileInfo &folder)
+void OperaThread::StoreOldestRead()
 {
-    const QString canonical = folder.canonicalFilePath();
-    if (m_enteredFolders.contains(canonical))
-        return false;
-    m_enteredFolders.insert(canonical);
-    return true;
+    const std::optional<ExtractedRecord> record = m_readers->TakeOldest();
+    if (record && !m_storeFailed && !m_connection->Insert(*record))
+        m_storeFailed = true;
+}
+
+// After Cancel, the reads still queued are dropped.
+void OperaThread::StoreQueuedReads()
+{
+    while (m_readers->HasQueued() && !JobStops())
+        StoreOldestRead();
+}
+
+QString OperaThread::EnterFolder(const QString &canonicalFolder, const FolderEntry &entry,
+                                 const QString &absolutePath)
+{
+    if (!entry.isLink)
+        return ChildPath(canonicalFolder, entry.name);
+    const QString target = QFileInfo(absolutePath).canonicalFilePath();
+    if (target.isEmpty() || LinkSkipped(target, canonicalFolder, m_walkedTrees))
+        return QString();
+    m_walkedTrees.append(target);
+    return target;
 }
 
 void OperaThread::DeleteBuiltItems()

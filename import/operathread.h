@@ -1,19 +1,21 @@
 #pragma once
 
+#include "import/folderlisting.h"
 #include "import/ignorerule.h"
 #include "import/qwavfileheader.h"
 
 #include <QList>
-#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 #include <QVariant>
 
+#include <atomic>
 #include <climits>
 #include <memory>
 #include <mutex>
 
-class QFileInfo;
+class HeaderReaders;
 class QTreeWidgetItem;
 class ScanConnection;
 
@@ -46,6 +48,14 @@ public:
     // a connection of the worker's own.
     void SetScanJob(const QString &path, int treeNodeID,
                     const QString &databaseName = WorkingDatabaseName());
+    // Mode 2 on several paths, one after the other, in one job: one
+    // connection, and the listing's indexes built once at its end.
+    void SetScanJob(const QStringList &paths, int treeNodeID, const QString &databaseName);
+
+    // After the end of a mode-2 job: true when it stopped because its records
+    // could not be stored (the database's disk full or not writable). The
+    // records stored before stay.
+    bool StoreFailed() const { return m_storeFailed; }
 
     // GUI thread, once UpdataTree() has arrived: adds the items built by the
     // last mode-1 job as children of its root item, in the order built.
@@ -71,16 +81,27 @@ protected:
 private:
     void RunTreeJob();
     void RunScanJob();
-    void BuildPathTree(QTreeWidgetItem *parent, const QString &folder);
-    void FindWavFile(const QString &folder);
+    void ScanPath(const QString &path);
+    // folder is walked as the real folder canonicalFolder.
+    void BuildPathTree(QTreeWidgetItem *parent, const QString &folder,
+                       const QString &canonicalFolder);
+    void FindWavFile(const QString &folder, const QString &canonicalFolder);
     bool IsIgnorePath(const QString &path) const;
+    // Queues the file's header read; the records are stored in walk order.
     void ReadWavFile(const QString &fileName, const QString &filePath);
-    // False when the folder's canonical path was already entered in this job,
-    // as through a link back into the walk.
-    bool EnterFolder(const QFileInfo &folder);
+    void StoreOldestRead();
+    void StoreQueuedReads();
+    bool JobStops() const { return m_storeFailed || isInterruptionRequested(); }
+    void StartWalk(const QString &root);
+    // The real folder that a subfolder entry of canonicalFolder is walked as;
+    // empty when it is a link into what this job walks anyway, or onto the
+    // current path.
+    QString EnterFolder(const QString &canonicalFolder, const FolderEntry &entry,
+                        const QString &absolutePath);
     void DeleteBuiltItems();
 
     QString m_path;
+    QStringList m_scanPaths;
     QTreeWidgetItem *m_rootItem = nullptr;
     int m_treeNodeID = -1;
     int m_mode = 0;
@@ -89,8 +110,10 @@ private:
     QVariant m_rootNodeNumber;
     QString m_databaseName;
     IgnoreRule m_ignoreRule;
-    QSet<QString> m_enteredFolders;
+    QStringList m_walkedTrees; // real folders whose whole tree this job walks
     std::unique_ptr<ScanConnection> m_connection;
+    std::unique_ptr<HeaderReaders> m_readers;
+    std::atomic<bool> m_storeFailed{false};
 
     std::mutex m_builtItemsMutex;
     std::mutex m_runMutex; // held by run() from start to end

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,10 +23,13 @@ int OpenForReading(const QString &path)
                   _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 }
 
-bool IsRegularFile(int handle)
+// The size of the regular file open on handle, or -1 for anything else.
+qint64 RegularFileSize(int handle)
 {
     struct _stat64 status;
-    return _fstat64(handle, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+    if (_fstat64(handle, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)
+        return -1;
+    return status.st_size;
 }
 
 qint64 ReadSome(int handle, char *buffer, qint64 size)
@@ -41,10 +46,12 @@ int OpenForReading(const QString &path)
     return handle;
 }
 
-bool IsRegularFile(int handle)
+qint64 RegularFileSize(int handle)
 {
     struct stat status;
-    return ::fstat(handle, &status) == 0 && S_ISREG(status.st_mode);
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    return status.st_size;
 }
 
 qint64 ReadSome(int handle, char *buffer, qint64 size)
@@ -57,20 +64,28 @@ qint64 ReadSome(int handle, char *buffer, qint64 size)
 }
 #endif
 
-} // namespace
-
-int OpenRecordingHandle(const QString &path)
+// The handle of the regular file at path, and its size when opened.
+int OpenRegularFile(const QString &path, qint64 *size)
 {
     if (path.isEmpty())
         return -1;
     const int handle = OpenForReading(path);
     if (handle < 0)
         return -1;
-    if (!IsRegularFile(handle)) {
+    *size = RegularFileSize(handle);
+    if (*size < 0) {
         CloseRecordingHandle(handle);
         return -1;
     }
     return handle;
+}
+
+} // namespace
+
+int OpenRecordingHandle(const QString &path)
+{
+    qint64 size = 0;
+    return OpenRegularFile(path, &size);
 }
 
 void CloseRecordingHandle(int handle)
@@ -84,11 +99,15 @@ void CloseRecordingHandle(int handle)
 
 qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size)
 {
-    const int handle = OpenRecordingHandle(path);
+    qint64 fileSize = 0;
+    const int handle = OpenRegularFile(path, &fileSize);
     if (handle < 0)
         return -1;
+    // Reading stops at the size the file had when opened, which spares the
+    // read that would only find its end.
+    const qint64 wanted = std::max<qint64>(1, std::min(size, fileSize));
     qint64 total = 0;
-    while (total < size) {
+    while (total < wanted) {
         const qint64 count = ReadSome(handle, buffer + total, size - total);
         if (count <= 0) {
             if (count < 0)

@@ -23,11 +23,15 @@ ScanConnection::~ScanConnection()
     m_inserter.reset();
     {
         QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
-        database.commit();
-        CreateListingIndexes(database);
+        database.rollback();
         database.close();
     }
     QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool ScanConnection::IsOpen() const
+{
+    return QSqlDatabase::database(m_connectionName, false).isOpen();
 }
 
 QStringList ScanConnection::IgnorePaths(int treeNodeID) const
@@ -43,7 +47,22 @@ QStringList ScanConnection::IgnorePaths(int treeNodeID) const
     return paths;
 }
 
-void ScanConnection::Insert(const ExtractedRecord &record)
+bool ScanConnection::Insert(const ExtractedRecord &record)
 {
-    m_inserter->Insert(record);
+    if (!m_inserter->Insert(record))
+        return false;
+    return ++m_rowsInBatch < kRowsPerCommit || CommitBatch();
+}
+
+bool ScanConnection::CommitBatch()
+{
+    QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
+    m_rowsInBatch = 0;
+    return database.commit() && database.transaction();
+}
+
+bool ScanConnection::Finish(bool buildIndexes)
+{
+    QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
+    return database.commit() && (!buildIndexes || CreateListingIndexes(database));
 }

@@ -9,21 +9,33 @@
 
 // The import worker's own connection to the working database for one scan.
 // A connection may only be used by the thread that opened it, so it is made
-// in the worker thread at the start of the scan. All inserts of the scan run
-// in one transaction, with the listing's indexes dropped; the destructor
-// commits it, creates the indexes again, closes the connection and removes it.
+// in the worker thread at the start of the scan. The listing's indexes are
+// dropped while the rows go in and built again by Finish(); the rows are
+// committed in batches, so that a write that fails late keeps the rows
+// committed before it. The destructor closes the connection and removes it.
 class ScanConnection
 {
 public:
+    static constexpr int kRowsPerCommit = 1000;
+
     ScanConnection(const QString &connectionName, const QString &databaseName);
     ~ScanConnection();
     ScanConnection(const ScanConnection &) = delete;
     ScanConnection &operator=(const ScanConnection &) = delete;
 
+    bool IsOpen() const;
     QStringList IgnorePaths(int treeNodeID) const;
-    void Insert(const ExtractedRecord &record);
+    // False when the row could not be stored: the batch it belongs to is
+    // rolled back, every batch before it stays.
+    bool Insert(const ExtractedRecord &record);
+    // Commits the last batch and builds the listing's indexes if asked;
+    // false when either failed.
+    bool Finish(bool buildIndexes);
 
 private:
+    bool CommitBatch();
+
     QString m_connectionName;
     std::unique_ptr<RecordInserter> m_inserter;
+    int m_rowsInBatch = 0;
 };

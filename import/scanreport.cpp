@@ -52,7 +52,7 @@ public:
     {
         QSqlDatabase database =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kReportConnection);
-        database.setDatabaseName(QDir(folder).filePath(QStringLiteral("scan.db")));
+        database.setDatabaseName(ReportDatabaseName(folder));
         m_ready = database.open() && CreateWorkingTables(database);
     }
     ~ReportDatabase()
@@ -216,25 +216,38 @@ std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format
     return count;
 }
 
-void ScanIntoDatabase(const QString &path, const QString &databaseName)
+QString ReportDatabaseName(const QString &folder)
 {
-    OperaThread worker;
-    worker.SetScanJob(path, kScanTreeNode, databaseName);
-    worker.start();
-    worker.WaitForEnd();
+    return QDir(folder).filePath(QStringLiteral("scan.db"));
 }
 
-std::optional<int> ScanAndReport(const QStringList &paths, const QString &folder,
-                                 ReportFormat format, QIODevice &out,
-                                 const std::function<void(const QString &)> &beforePath)
+bool ScanIntoDatabase(const QStringList &paths, const QString &databaseName)
 {
+    OperaThread worker;
+    worker.SetScanJob(paths, kScanTreeNode, databaseName);
+    worker.start();
+    worker.WaitForEnd();
+    return !worker.StoreFailed();
+}
+
+ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, ReportFormat format,
+                          QIODevice &out,
+                          const std::function<void(const QStringList &)> &beforeScan)
+{
+    ScanOutcome outcome;
     const ReportDatabase database(folder);
-    if (!database.IsReady())
-        return std::nullopt;
-    const QString databaseName = database.Database().databaseName();
-    for (const QString &path : paths) {
-        beforePath(path);
-        ScanIntoDatabase(path, databaseName);
+    if (!database.IsReady()) {
+        outcome.failure = ScanOutcome::DatabaseNotMade;
+        return outcome;
     }
-    return WriteReport(database.Database(), format, out);
+    beforeScan(paths);
+    if (!ScanIntoDatabase(paths, database.Database().databaseName())) {
+        outcome.failure = ScanOutcome::RecordsNotStored;
+        return outcome;
+    }
+    const std::optional<int> count = WriteReport(database.Database(), format, out);
+    if (!count)
+        outcome.failure = ScanOutcome::ReportNotWritten;
+    outcome.count = count.value_or(0);
+    return outcome;
 }

@@ -64,14 +64,26 @@ QString ReportSelectStatement();
 // number of records, or nothing when the table cannot be read or out fails.
 std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format, QIODevice &out);
 
-// Runs the import worker's scan of path, a folder (recursively) or a single
-// file, into the working database file databaseName, and waits for its end.
-void ScanIntoDatabase(const QString &path, const QString &databaseName);
+// Runs the import worker's scan of the paths, each a folder (recursively) or
+// a single file, in one job into the working database file databaseName,
+// and waits for its end. False when the records could not be stored.
+bool ScanIntoDatabase(const QStringList &paths, const QString &databaseName);
+
+// The working database file that ScanAndReport makes in folder.
+QString ReportDatabaseName(const QString &folder);
+
+// What a scan and its report came to.
+struct ScanOutcome
+{
+    enum Failure { None, DatabaseNotMade, RecordsNotStored, ReportNotWritten };
+
+    Failure failure = None;
+    int count = 0; // the records reported
+};
 
 // Scans every path into a new working database in the existing folder and
-// writes the report of all their records to out. beforePath is called with
-// each path before it is scanned. The number of records, or nothing when the
-// database cannot be made or the report cannot be written.
-std::optional<int> ScanAndReport(const QStringList &paths, const QString &folder,
-                                 ReportFormat format, QIODevice &out,
-                                 const std::function<void(const QString &)> &beforePath);
+// writes the report of all their records to out. beforeScan is called with
+// the paths before the scan starts.
+ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, ReportFormat format,
+                          QIODevice &out,
+                          const std::function<void(const QStringList &)> &beforeScan);

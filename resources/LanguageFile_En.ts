@@ -251,6 +251,10 @@
         <translation>Success!</translation>
     </message>
     <message>
+        <source>The list could not be stored: the disk is full or not writable!</source>
+        <translation>The list could not be stored: the disk is full or not writable!</translation>
+    </message>
+    <message>
         <source>Total Selected File(s)</source>
         <translation>Total Selected File(s)</translation>
     </message>

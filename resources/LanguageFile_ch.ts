@@ -251,6 +251,10 @@
         <translation>操作成功！</translation>
     </message>
     <message>
+        <source>The list could not be stored: the disk is full or not writable!</source>
+        <translation>列表无法保存：磁盘已满或不可写！</translation>
+    </message>
+    <message>
         <source>Total Selected File(s)</source>
         <translation>已选文件总数</translation>
     </message>

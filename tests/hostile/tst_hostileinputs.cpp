@@ -124,7 +124,8 @@ private slots:
     void oddNamesListedOnceAsTheyAre();
     void oddEntryBesideRecording_data();
     void oddEntryBesideRecording();
-    void linksBackToAncestorsListEachRecordingOnce();
+    void linksWalkRealFoldersUnderTheirOwnNames_data();
+    void linksWalkRealFoldersUnderTheirOwnNames();
     void fileChangedAfterListing_data();
     void fileChangedAfterListing();
     void exportIntoHostileTarget_data();
@@ -305,30 +306,52 @@ void TestHostileInputs::oddEntryBesideRecording()
     QCOMPARE(Snapshot(Root()), before);
 }
 
-// rec/a/back leads back to rec, rec/up to the folder holding rec.
-void TestHostileInputs::linksBackToAncestorsListEachRecordingOnce()
+void TestHostileInputs::linksWalkRealFoldersUnderTheirOwnNames_data()
 {
+    QTest::addColumn<QStringList>("links"); // "link -> target", relative to the archive
+    QTest::addColumn<QStringList>("children"); // the tree items below rec
+    QTest::addColumn<QStringList>("listed"); // below rec
+
+    const QStringList ownFiles{"a/x.wav", "sub/z.wav", "y.wav"};
+    QTest::newRow("link back to the scanned folder")
+        << QStringList{"rec/a/back -> rec"} << QStringList{"a", "sub"} << ownFiles;
+    QTest::newRow("link up to the folder holding it")
+        << QStringList{"rec/up -> ."} << QStringList{"a", "sub"} << ownFiles;
+    QTest::newRow("link to a sibling that sorts first")
+        << QStringList{"rec/alink -> rec/sub"} << QStringList{"a", "sub"} << ownFiles;
+    QTest::newRow("dangling link")
+        << QStringList{"rec/gone -> missing"} << QStringList{"a", "sub"} << ownFiles;
+    QTest::newRow("link to a folder outside")
+        << QStringList{"rec/ext -> outside"} << QStringList{"a", "ext", "sub"}
+        << ownFiles + QStringList{"ext/o.wav"};
+    QTest::newRow("two links to one folder outside")
+        << QStringList{"rec/ext1 -> outside", "rec/ext2 -> outside"}
+        << QStringList{"a", "ext1", "sub"} << ownFiles + QStringList{"ext1/o.wav"};
+}
+
+// A real folder is walked under its own name, by the tree and by the scan;
+// a link is followed only into what the walk does not cover, and never onto
+// the way down to it.
+void TestHostileInputs::linksWalkRealFoldersUnderTheirOwnNames()
+{
+    QFETCH(QStringList, links);
+    QFETCH(QStringList, children);
+    QFETCH(QStringList, listed);
     const QString rec = Archive("rec");
-    QVERIFY(WriteRecording(rec + "/a/x.wav", CallAt(0)));
-    QVERIFY(WriteRecording(rec + "/y.wav", CallAt(1)));
-    QVERIFY(WriteRecording(Archive("outside.wav"), CallAt(2)));
-    QVERIFY(QFile::link(rec, rec + "/a/back"));
-    QVERIFY(QFile::link(Root(), rec + "/up"));
+    WriteCalls({"rec/y.wav", "rec/a/x.wav", "rec/sub/z.wav", "outside/o.wav"});
+    for (const QString &link : links)
+        QVERIFY(QFile::link(Archive(link.section(" -> ", 1)), Archive(link.section(" -> ", 0, 0))));
     const QStringList before = Snapshot(Root());
 
     ListFolder(rec);
     QTreeWidgetItem *top = TopLevelItem(m_window.get(), 0);
-    QCOMPARE(ChildTexts(top), (QStringList{"a", "up"}));
-    QCOMPARE(ChildTexts(top->child(0)) + ChildTexts(top->child(1)), QStringList());
-    QCOMPARE(ListedRows(), Sorted(RowsIn(rec + "/a", {"x.wav"})
-                                  + RowsIn(rec + "/up", {"outside.wav"})
-                                  + RowsIn(rec, {"y.wav"})));
-
-    // Below a, the link back makes rec and its link up part of the walk.
-    ClickTreeItem(m_window.get(), top->child(0));
-    QCOMPARE(ListedRows(), Sorted(RowsIn(rec + "/a", {"x.wav"})
-                                  + RowsIn(rec + "/a/back/up", {"outside.wav"})
-                                  + RowsIn(rec + "/a/back", {"y.wav"})));
+    QCOMPARE(ChildTexts(top), children);
+    for (int i = 0; i < top->childCount(); ++i)
+        QCOMPARE(ChildTexts(top->child(i)), QStringList());
+    QStringList rows;
+    for (const QString &file : listed)
+        rows << QFileInfo(file).fileName() + " | " + rec + "/" + file;
+    QCOMPARE(ListedRows(), Sorted(rows));
     QCOMPARE(Snapshot(Root()), before);
 }
 

@@ -2,15 +2,25 @@
 // rule, its connection, Cancel and the tree it builds.
 
 #include "import/operathread.h"
+#include "import/recordingopen.h"
+#include "import/scanconnection.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/testdatabase.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -27,7 +37,29 @@ QString TreeShape(const QTreeWidgetItem *item)
     return children.join(',');
 }
 
+// The paths of the recordings below folder as the scan met them before it
+// read headers on threads of its own: QDir's listing, links followed once.
+void ReferenceWalk(const QString &folder, QSet<QString> &entered, QStringList &paths)
+{
+    for (const QFileInfo &entry : QDir(folder).entryInfoList()) {
+        if (entry.isFile() && entry.fileName().endsWith(".wav", Qt::CaseInsensitive)) {
+            paths << entry.path() + "/" + entry.fileName();
+        } else if (entry.isDir() && entry.fileName() != "." && entry.fileName() != "..") {
+            const QString real = entry.canonicalFilePath();
+            if (!entered.contains(real)) {
+                entered.insert(real);
+                ReferenceWalk(entry.absoluteFilePath(), entered, paths);
+            }
+        }
+    }
+}
+
+// Makes an entry at path; false when it cannot.
+using EntryMaker = std::function<bool(const QString &path)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(EntryMaker)
 
 class TestOperaThread : public QObject
 {
@@ -38,6 +70,10 @@ private slots:
     void cleanup();
 
     void scanOrderAndFilters();
+    void readersKeepTheWalkOrder();
+    void opensOnlyRegularFiles_data();
+    void opensOnlyRegularFiles();
+    void failedStoreStopsAndKeepsEarlierBatches();
     void ignoreRules_data();
     void ignoreRules();
     void scanUsesItsOwnConnection();
@@ -124,6 +160,120 @@ void TestOperaThread::scanOrderAndFilters()
     QCOMPARE(m_database->Column("FilePath"),
              (QStringList{given + "/a.wav", given + "/B.WAV", Path("c_folder/inside.wav"),
                           given + "/e.Wav", Path("x.wav/in.wav")}));
+}
+
+// Names that sort equal ignoring case, links and a dangling link, all with
+// one start time: the listing's order is the order the rows were stored in.
+void TestOperaThread::readersKeepTheWalkOrder()
+{
+    const QString letters = QString::fromUtf8("aAbBäÄ");
+    QStringList names{"outside/o.wav", "outside/O.wav"};
+    for (int i = 0; i < 600; ++i)
+        names << QStringLiteral("tree/f%1/%2%3.wav").arg(i % 7).arg(letters.at(i % 6)).arg(i / 6);
+    names << "tree/f1/it's \"%1\".WAV" << QString::fromUtf8("tree/f2/通话.wav")
+          << "tree/f3/x.wav/inner.wav";
+    std::reverse(names.begin(), names.end()); // creation order differs from name order
+    for (const QString &name : names)
+        QVERIFY(Write(name));
+    QVERIFY(QFile::link(Path("outside"), Path("tree/f0/out")));
+    QVERIFY(QFile::link(Path("tree"), Path("tree/f4/back")));
+    QVERIFY(QFile::link(Path("gone"), Path("tree/f5/gone.wav")));
+
+    const QString tree = Path("tree");
+    QSet<QString> entered{QFileInfo(tree).canonicalFilePath()};
+    QStringList expected;
+    ReferenceWalk(tree, entered, expected);
+    QCOMPARE(expected.size(), names.size());
+    QVERIFY(RunScan(tree));
+    QCOMPARE(m_database->Column("FilePath"), expected);
+}
+
+void TestOperaThread::opensOnlyRegularFiles_data()
+{
+    QTest::addColumn<EntryMaker>("make");
+    QTest::addColumn<int>("bytesRead"); // of 216; -1 when refused
+
+    const EntryMaker recording = [](const QString &path) {
+        RecordingFields layout80;
+        layout80.layout = RecordingLayout::Layout80;
+        return WriteRecording(path, layout80);
+    };
+    QTest::newRow("recording of 92 bytes") << recording << 92;
+    QTest::newRow("empty file") << EntryMaker([](const QString &path) {
+        return WriteFileBytes(path, {});
+    }) << 0;
+    QTest::newRow("link to a recording") << EntryMaker([recording](const QString &path) {
+        return recording(path + ".real") && QFile::link(path + ".real", path);
+    }) << 92;
+    QTest::newRow("FIFO") << EntryMaker([](const QString &path) {
+        return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+    }) << -1;
+    QTest::newRow("link to a FIFO") << EntryMaker([](const QString &path) {
+        return ::mkfifo(QFile::encodeName(path + ".fifo").constData(), 0644) == 0
+               && QFile::link(path + ".fifo", path);
+    }) << -1;
+    QTest::newRow("folder") << EntryMaker([](const QString &path) {
+        return QDir().mkpath(path);
+    }) << -1;
+    QTest::newRow("dangling link") << EntryMaker([](const QString &path) {
+        return QFile::link(path + ".gone", path);
+    }) << -1;
+    QTest::newRow("missing") << EntryMaker([](const QString &) { return true; }) << -1;
+}
+
+// A FIFO swapped in after the listing must not hold the reader: should an
+// open wait for a writer, one comes after a while, and the test fails.
+void TestOperaThread::opensOnlyRegularFiles()
+{
+    QFETCH(EntryMaker, make);
+    QFETCH(int, bytesRead);
+    const QString path = Path("entry.wav");
+    QVERIFY(make(path));
+    std::atomic<bool> readEnded{false};
+    std::atomic<bool> released{false};
+    std::thread writer([&] {
+        const QDeadlineTimer patience(5000);
+        while (!readEnded && !patience.hasExpired())
+            QThread::msleep(10);
+        if (!readEnded) {
+            released = true;
+            ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
+        }
+    });
+
+    char buffer[216];
+    const qint64 count = ReadRecordingStart(path, buffer, sizeof buffer);
+    QFile file;
+    const bool opened = OpenRecordingFile(file, path);
+    readEnded = true;
+    writer.join();
+    QVERIFY2(!released, "the open waited for a writer");
+    QCOMPARE(count, qint64(bytesRead));
+    QCOMPARE(opened, bytesRead >= 0);
+}
+
+// The rows past the first batch cannot be stored: the job stops at once,
+// keeps the committed batch and says so.
+void TestOperaThread::failedStoreStopsAndKeepsEarlierBatches()
+{
+    constexpr int kStorable = ScanConnection::kRowsPerCommit + 10;
+    for (int i = 0; i < kStorable + 200; ++i)
+        QVERIFY(Write(QStringLiteral("r%1.wav").arg(i, 5, 10, QLatin1Char('0'))));
+    QVERIFY(QSqlQuery().exec(QStringLiteral(
+        "create trigger full after insert on SaveViewDisp when new.rowid > %1 "
+        "begin select raise(abort, 'database or disk is full'); end")
+                                 .arg(kStorable)));
+
+    QVERIFY(RunScan(m_dir->path()));
+    QVERIFY(m_worker->StoreFailed());
+    QCOMPARE(m_database->RowCount(), ScanConnection::kRowsPerCommit);
+    QCOMPARE(m_database->Column("FileName").constLast(),
+             QStringLiteral("r%1.wav").arg(ScanConnection::kRowsPerCommit - 1, 5, 10,
+                                           QLatin1Char('0')));
+
+    QVERIFY(QSqlQuery().exec(QStringLiteral("drop trigger full")));
+    QVERIFY(RunScan(Path("r00000.wav")));
+    QVERIFY(!m_worker->StoreFailed());
 }
 
 void TestOperaThread::ignoreRules_data()

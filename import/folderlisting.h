@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// One folder's visible entries as the scan and the tree build walk them: no
+// hidden entry (a name starting with "."), no dangling link, no FIFO, socket
+// or device; a link counts as what it leads to. Each entry is typed from the
+// folder listing itself; only links and entries of unknown type cost a stat.
+struct FolderEntry
+{
+    enum Kind { File, Folder, Other };
+
+    QString name;
+    Kind kind = Other; // Other: a link to something neither file nor folder
+    bool isLink = false;
+};
+
+enum class ListingFilter {
+    AllEntries, // files, folders and links, with "." and ".."
+    FoldersOnly,
+};
+
+// The entries of folder, ordered by name ignoring case as QDir sorts them by
+// default (names that differ only in case keep QDir's order too). An empty
+// list when the folder cannot be read.
+QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter);
+
+// The folder part of the paths that a listing of folder yields, as QFileInfo
+// gives it for its entries: "rec/" lists "rec/a.wav", whose folder is "rec".
+QString ListedFolderPath(const QString &folder);
+
+// The clean absolute path of folder, ending with "/": the prefix of its
+// entries' absolute paths.
+QString AbsoluteFolderPrefix(const QString &folder);
+
+// The link rule of a walk, on real (canonical) paths: a link to the folder
+// target is not followed when target lies in one of walkedTrees, the trees
+// the walk covers under their own names (unless below a hidden folder, which
+// the walk leaves out), or on the way down to currentFolder, where following
+// it would loop.
+bool LinkSkipped(const QString &target, const QString &currentFolder,
+                 const QStringList &walkedTrees);
+
+// folder/name for a real folder and one of its entries.
+QString ChildPath(const QString &folder, const QString &name);

@@ -1,0 +1,88 @@
+#include "import/headerreaders.h"
+
+#include "import/qwavfileheader.h"
+
+#include <algorithm>
+
+HeaderReaders::HeaderReaders(int threads, int window)
+    : m_slots(size_t(std::max(1, window)))
+{
+    for (int i = 0; i < std::max(1, threads); ++i)
+        m_threads.emplace_back([this] { ReadQueuedFiles(); });
+}
+
+HeaderReaders::~HeaderReaders()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+    }
+    m_fileQueued.notify_all();
+    for (std::thread &thread : m_threads)
+        thread.join();
+}
+
+// Waking a reader costs more than a read, so readers are woken for a batch
+// of files, or when the scan waits for a file no reader has taken yet.
+void HeaderReaders::Queue(const QString &fileName, const QString &filePath)
+{
+    bool wake = false;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        Slot &slot = SlotOf(m_queued++);
+        slot.fileName = fileName;
+        slot.filePath = filePath;
+        slot.record.reset();
+        slot.done = false;
+        wake = m_idleReaders > 0 && m_queued - m_claimed >= kFilesPerClaim;
+    }
+    if (wake)
+        m_fileQueued.notify_one();
+}
+
+std::optional<ExtractedRecord> HeaderReaders::TakeOldest()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    Slot &slot = SlotOf(m_taken);
+    if (!slot.done) {
+        m_fileQueued.notify_all();
+        m_oldestRead.wait(lock, [&slot] { return slot.done; });
+    }
+    ++m_taken;
+    return std::move(slot.record);
+}
+
+void HeaderReaders::ReadQueuedFiles()
+{
+    QWavFileHeader holder;
+    std::vector<std::pair<QString, QString>> files;
+    std::vector<std::optional<ExtractedRecord>> records;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        ++m_idleReaders;
+        m_fileQueued.wait(lock, [this] { return m_stopping || m_claimed < m_queued; });
+        --m_idleReaders;
+        if (m_stopping)
+            return;
+        const size_t first = m_claimed;
+        m_claimed = std::min(m_queued, first + kFilesPerClaim);
+        files.clear();
+        for (size_t sequence = first; sequence < m_claimed; ++sequence)
+            files.emplace_back(SlotOf(sequence).fileName, SlotOf(sequence).filePath);
+        lock.unlock();
+        records.clear();
+        for (const auto &[fileName, filePath] : files) {
+            if (m_stopping)
+                return;
+            records.push_back(ReadRecording(holder, fileName, filePath));
+        }
+        lock.lock();
+        for (size_t i = 0; i < records.size(); ++i) {
+            Slot &slot = SlotOf(first + i);
+            slot.record = std::move(records[i]);
+            slot.done = true;
+        }
+        if (m_taken >= first && m_taken < first + records.size())
+            m_oldestRead.notify_one();
+    }
+}

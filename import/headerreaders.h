@@ -1,0 +1,64 @@
+#pragma once
+
+#include "import/recordextraction.h"
+
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+// A small pool of threads that read recording headers while the scan walks
+// on, so that the waits of a slow file system overlap. The scan queues files
+// in walk order and takes their records back in the same order; at most
+// `window` files are queued and not yet taken, whatever the size of the tree.
+// Queue, IsFull, HasQueued and TakeOldest belong to the one thread that owns
+// the pool.
+class HeaderReaders
+{
+public:
+    static constexpr int kThreads = 8;
+    static constexpr int kWindow = 256;
+    static constexpr size_t kFilesPerClaim = 16;
+
+    explicit HeaderReaders(int threads = kThreads, int window = kWindow);
+    ~HeaderReaders(); // readers finish the header in hand, the rest is dropped
+    HeaderReaders(const HeaderReaders &) = delete;
+    HeaderReaders &operator=(const HeaderReaders &) = delete;
+
+    bool IsFull() const { return m_queued - m_taken == m_slots.size(); }
+    bool HasQueued() const { return m_queued != m_taken; }
+
+    // Only when not full.
+    void Queue(const QString &fileName, const QString &filePath);
+    // The record of the oldest queued file, waiting for its read to end:
+    // nothing when the file could not be read or holds no valid header.
+    std::optional<ExtractedRecord> TakeOldest();
+
+private:
+    struct Slot
+    {
+        QString fileName;
+        QString filePath;
+        std::optional<ExtractedRecord> record;
+        bool done = false;
+    };
+
+    void ReadQueuedFiles();
+    Slot &SlotOf(size_t sequence) { return m_slots[sequence % m_slots.size()]; }
+
+    std::vector<Slot> m_slots;
+    std::vector<std::thread> m_threads;
+    std::mutex m_mutex;
+    std::condition_variable m_fileQueued;
+    std::condition_variable m_oldestRead;
+    // Sequence numbers: queued > claimed >= taken, each counted from 0.
+    size_t m_queued = 0;
+    size_t m_claimed = 0;
+    size_t m_taken = 0;
+    int m_idleReaders = 0;
+    std::atomic<bool> m_stopping{false};
+};
