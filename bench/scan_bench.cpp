@@ -1,12 +1,22 @@
-// Times the import scan against the floor of its file system work.
+// Times the import scan against the bare file-system work it cannot avoid.
 //
-//   scan_bench [files] [folders]     (default 100000 files in 100 folders)
+//   scan_bench [--tree DIR] [--runs N] [files] [folders]
 //
-// Generates the recordings in a temporary folder (layout 80 and 85 mixed,
-// every tenth file without a valid marker), then times (a) the real mode-2
-// job of OperaThread from start() until EndFindWav() and (b) the same
-// directory walk doing only open, read of 216 bytes and close per file.
+// Without --tree it writes the recordings into a temporary folder (default
+// 100000 files in 100 folders; layouts 80 and 85 mixed, every tenth file
+// without a valid marker). With --tree it scans DIR as it is, for example a
+// slow file system mounted by bench/share_bench.sh. Each run times, in turn:
+//   - floor: one thread, opendir/readdir, open, read of 216 bytes, close;
+//   - parallel floor: the same walk collecting the paths, then the reader
+//     pool's number of threads opening, reading and closing them;
+//   - job: the real mode-2 job of OperaThread, from start() to EndFindWav();
+//   - ovelia-scan: the whole program on the tree, its report to /dev/null.
+// Then, for files generated here, ovelia-scan on 3,000 of them given as
+// 3,000 PATHs against the same files as one folder.
+// It prints every run and the medians. Exit status 1 when the job's rows do
+// not match the valid recordings (generated trees only).
 
+#include "import/headerreaders.h"
 #include "import/operathread.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/testdatabase.h"
@@ -14,33 +24,53 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
 constexpr int kPeekSize = 216;
+constexpr int kManyPaths = 3000;
 
 struct Options
 {
+    QString tree;
+    int runs = 3;
     int files = 100000;
     int folders = 100;
 };
 
-Options ParseOptions(const QStringList &arguments)
+Options ParseOptions(QStringList arguments)
 {
     Options options;
-    if (arguments.size() > 1)
-        options.files = std::max(1, arguments.at(1).toInt());
-    if (arguments.size() > 2)
-        options.folders = std::max(1, arguments.at(2).toInt());
+    arguments.removeFirst();
+    QStringList counts;
+    while (!arguments.isEmpty()) {
+        const QString argument = arguments.takeFirst();
+        if (argument == QLatin1String("--tree") && !arguments.isEmpty())
+            options.tree = arguments.takeFirst();
+        else if (argument == QLatin1String("--runs") && !arguments.isEmpty())
+            options.runs = std::max(1, arguments.takeFirst().toInt());
+        else
+            counts << argument;
+    }
+    if (counts.size() > 0)
+        options.files = std::max(1, counts.at(0).toInt());
+    if (counts.size() > 1)
+        options.folders = std::max(1, counts.at(1).toInt());
     return options;
 }
 
@@ -71,37 +101,66 @@ int GenerateRecordings(const QDir &root, const Options &options)
     return valid;
 }
 
-// The floor: the scan's directory walk with nothing but open, read, close.
-int ReadHeadersOnly(const QString &folder)
+void ReadStart(const std::string &path)
 {
-    int files = 0;
     char buffer[kPeekSize];
-    for (const QFileInfo &entry : QDir(folder).entryInfoList()) {
-        if (entry.isFile()) {
-            QFile file(entry.filePath());
-            if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-                file.read(buffer, kPeekSize);
-                file.close();
-                ++files;
-            }
-        } else if (entry.isDir() && entry.fileName() != QLatin1String(".")
-                   && entry.fileName() != QLatin1String("..")) {
-            files += ReadHeadersOnly(entry.absoluteFilePath());
-        }
+    const int handle = ::open(path.c_str(), O_RDONLY);
+    if (handle >= 0) {
+        ssize_t ignored = ::read(handle, buffer, kPeekSize);
+        Q_UNUSED(ignored)
+        ::close(handle);
     }
-    return files;
 }
 
-qint64 TimeFloorMs(const QString &root, int *files)
+// The bare walk: every visible entry, typed by readdir; onFile for each file.
+template <typename OnFile>
+void Walk(const std::string &folder, const OnFile &onFile)
+{
+    DIR *stream = ::opendir(folder.c_str());
+    if (!stream)
+        return;
+    while (const dirent *entry = ::readdir(stream)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        const std::string path = folder + '/' + entry->d_name;
+        if (entry->d_type == DT_DIR)
+            Walk(path, onFile);
+        else if (entry->d_type == DT_REG)
+            onFile(path);
+    }
+    ::closedir(stream);
+}
+
+qint64 TimeFloorMs(const std::string &root)
 {
     QElapsedTimer timer;
     timer.start();
-    *files = ReadHeadersOnly(root);
+    Walk(root, ReadStart);
+    return timer.elapsed();
+}
+
+qint64 TimeParallelFloorMs(const std::string &root, int threads)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::string> paths;
+    Walk(root, [&paths](const std::string &path) { paths.push_back(path); });
+    std::atomic<size_t> next{0};
+    std::vector<std::thread> readers;
+    for (int i = 0; i < threads; ++i) {
+        readers.emplace_back([&] {
+            for (size_t at = next++; at < paths.size(); at = next++)
+                ReadStart(paths[at]);
+        });
+    }
+    for (std::thread &reader : readers)
+        reader.join();
     return timer.elapsed();
 }
 
 qint64 TimeScanJobMs(const QString &root)
 {
+    QSqlQuery().exec(QStringLiteral("delete from SaveViewDisp"));
     OperaThread thread;
     std::atomic<qint64> endedAt{-1};
     QElapsedTimer timer;
@@ -115,22 +174,61 @@ qint64 TimeScanJobMs(const QString &root)
     return endedAt;
 }
 
+qint64 TimeOveliaScanMs(const QStringList &paths)
+{
+    QProcess scan;
+    scan.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    scan.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ovelia-scan"), paths);
+    if (!scan.waitForFinished(-1) || scan.exitCode() != 0)
+        qFatal("ovelia-scan failed");
+    return timer.elapsed();
+}
+
 int SavedRows()
 {
     QSqlQuery query(QStringLiteral("select count(*) from SaveViewDisp"));
     return query.next() ? query.value(0).toInt() : -1;
 }
 
-long PeakRssKiB()
+long PeakRssMiB()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    return usage.ru_maxrss / 1024;
 }
 
-double PerSecond(int files, qint64 ms)
+qint64 Median(std::vector<qint64> values)
 {
-    return ms > 0 ? files * 1000.0 / ms : 0.0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+QString Ratio(qint64 ms, qint64 floorMs)
+{
+    return QString::number(double(ms) / std::max<qint64>(1, floorMs), 'f', 2);
+}
+
+// ovelia-scan on count files of the first folder, as one PATH each and as
+// their own folder; the median times of both.
+std::pair<qint64, qint64> TimeManyPaths(const QDir &root, int count, int runs)
+{
+    const QDir one(root.filePath(QStringLiteral("many-paths")));
+    QStringList paths;
+    root.mkpath(one.path());
+    for (int i = 0; i < count; ++i) {
+        const QString path = one.filePath(QStringLiteral("rec_%1.wav").arg(i));
+        if (!WriteRecording(path, FieldsOfFile(i)))
+            qFatal("cannot write the recordings");
+        paths << path;
+    }
+    std::vector<qint64> asPaths, asFolder;
+    for (int run = 0; run < runs; ++run) {
+        asPaths.push_back(TimeOveliaScanMs(paths));
+        asFolder.push_back(TimeOveliaScanMs({one.path()}));
+    }
+    return {Median(asPaths), Median(asFolder)};
 }
 
 } // namespace
@@ -145,27 +243,52 @@ int main(int argc, char *argv[])
     TestDatabase database;
     if (!dir.isValid() || !database.IsReady())
         qFatal("cannot create the temporary folder or database");
-    QSqlQuery().exec(QStringLiteral("PRAGMA synchronous = OFF;"));
 
-    const int valid = GenerateRecordings(QDir(dir.path()), options);
-    out << "files: " << options.files << " in " << options.folders << " folders, " << valid
-        << " valid" << Qt::endl;
+    const bool generated = options.tree.isEmpty();
+    const QString root = generated ? dir.filePath(QStringLiteral("tree")) : options.tree;
+    int valid = -1;
+    if (generated) {
+        valid = GenerateRecordings(QDir(root), options);
+        out << "files: " << options.files << " in " << options.folders << " folders, " << valid
+            << " valid" << Qt::endl;
+    } else {
+        out << "tree: " << root << Qt::endl;
+    }
+    const std::string nativeRoot = QFile::encodeName(root).toStdString();
+    const int threads = HeaderReaders::kThreads;
 
-    const long rssBeforeJobKiB = PeakRssKiB();
-    int floorFiles = 0;
-    const qint64 floorBeforeMs = TimeFloorMs(dir.path(), &floorFiles);
-    const qint64 jobMs = TimeScanJobMs(dir.path());
-    const qint64 floorAfterMs = TimeFloorMs(dir.path(), &floorFiles);
-    const qint64 floorMs = std::max<qint64>(1, std::min(floorBeforeMs, floorAfterMs));
-    const long peakRssKiB = PeakRssKiB();
-    const int rows = SavedRows();
-
-    out << "job (mode 2, start to EndFindWav): " << jobMs << " ms, "
-        << qRound(PerSecond(options.files, jobMs)) << " files/s, " << rows << " rows" << Qt::endl;
-    out << "floor (walk, open, read 216 bytes, close; faster of 2 runs): " << floorMs << " ms, "
-        << qRound(PerSecond(floorFiles, floorMs)) << " files/s" << Qt::endl;
-    out << "ratio job/floor: " << QString::number(double(jobMs) / floorMs, 'f', 2) << Qt::endl;
-    out << "peak RSS: " << peakRssKiB / 1024 << " MiB (" << rssBeforeJobKiB / 1024
-        << " MiB before the walks)" << Qt::endl;
-    return rows == valid ? 0 : 1;
+    std::vector<qint64> floors, parallelFloors, jobs, scans;
+    int rows = -1;
+    for (int run = 1; run <= options.runs; ++run) {
+        floors.push_back(TimeFloorMs(nativeRoot));
+        parallelFloors.push_back(TimeParallelFloorMs(nativeRoot, threads));
+        jobs.push_back(TimeScanJobMs(root));
+        rows = SavedRows();
+        scans.push_back(TimeOveliaScanMs({root}));
+        out << "run " << run << ": floor " << floors.back() << " ms, parallel floor ("
+            << threads << " threads) " << parallelFloors.back() << " ms, job " << jobs.back()
+            << " ms (" << rows << " rows), ovelia-scan " << scans.back() << " ms" << Qt::endl;
+    }
+    const qint64 floorMs = Median(floors);
+    const qint64 parallelMs = Median(parallelFloors);
+    const qint64 jobMs = Median(jobs);
+    const qint64 scanMs = Median(scans);
+    out << "medians of " << options.runs << " runs:" << Qt::endl
+        << "  floor (1 thread: readdir, open, read 216 bytes, close): " << floorMs << " ms"
+        << Qt::endl
+        << "  parallel floor (the walk, then " << threads << " threads): " << parallelMs
+        << " ms" << Qt::endl
+        << "  job (mode 2, start to EndFindWav): " << jobMs << " ms; job/floor "
+        << Ratio(jobMs, floorMs) << ", job/parallel floor " << Ratio(jobMs, parallelMs)
+        << Qt::endl
+        << "  ovelia-scan (report to /dev/null): " << scanMs << " ms; ovelia-scan/floor "
+        << Ratio(scanMs, floorMs) << Qt::endl;
+    if (generated) {
+        const auto [asPaths, asFolder] = TimeManyPaths(QDir(dir.path()), kManyPaths, options.runs);
+        out << "  ovelia-scan, " << kManyPaths << " files as " << kManyPaths << " PATHs: "
+            << asPaths << " ms, as one folder: " << asFolder << " ms; ratio "
+            << Ratio(asPaths, asFolder) << Qt::endl;
+    }
+    out << "  peak RSS: " << PeakRssMiB() << " MiB" << Qt::endl;
+    return generated && rows != valid ? 1 : 0;
 }

@@ -9,9 +9,12 @@
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstdio>
+#include <string>
 
 #ifdef Q_OS_WIN
+#include <direct.h>
 #include <fcntl.h>
 #include <io.h>
 #else
@@ -50,34 +53,103 @@ void PrintError(const QString &message)
     PrintLine(QStringLiteral("ovelia-scan: ") + message);
 }
 
-QString Failure(const QFile &out)
+QString FailureMessage(ScanOutcome::Failure failure, const QFile &out)
 {
-    if (out.error() != QFileDevice::NoError)
+    const QString folder = QDir::toNativeSeparators(QDir::tempPath());
+    switch (failure) {
+    case ScanOutcome::DatabaseNotMade:
+        return QStringLiteral("cannot make the working database in %1").arg(folder);
+    case ScanOutcome::RecordsNotStored:
+        return QStringLiteral("cannot store the records in the working database in %1: "
+                              "the disk is full or not writable")
+            .arg(folder);
+    default:
         return QStringLiteral("cannot write the report: %1").arg(out.errorString());
-    return QStringLiteral("cannot make the working database in %1")
-        .arg(QDir::toNativeSeparators(QDir::tempPath()));
+    }
+}
+
+// The working folder and its files, named before the scan starts, so that a
+// signal handler can remove them with nothing but system calls.
+struct WorkFiles
+{
+    std::string database;
+    std::string journal;
+    std::string folder;
+};
+WorkFiles g_workFiles;
+
+void RemoveWorkFiles()
+{
+#ifdef Q_OS_WIN
+    _unlink(g_workFiles.database.c_str());
+    _unlink(g_workFiles.journal.c_str());
+    _rmdir(g_workFiles.folder.c_str());
+#else
+    ::unlink(g_workFiles.database.c_str());
+    ::unlink(g_workFiles.journal.c_str());
+    ::rmdir(g_workFiles.folder.c_str());
+#endif
+}
+
+// Interrupted or terminated: the working folder goes, then the program ends
+// by the signal as it would have without the handler.
+extern "C" void EndBySignal(int signalNumber)
+{
+    RemoveWorkFiles();
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
+}
+
+void RemoveWorkFolderOnSignals(const QString &folder)
+{
+    const QString database = ReportDatabaseName(folder);
+    g_workFiles = {QFile::encodeName(database).toStdString(),
+                   QFile::encodeName(database + QStringLiteral("-journal")).toStdString(),
+                   QFile::encodeName(folder).toStdString()};
+    std::signal(SIGINT, EndBySignal);
+    std::signal(SIGTERM, EndBySignal);
+#ifndef Q_OS_WIN
+    std::signal(SIGHUP, EndBySignal);
+#endif
+}
+
+// A reader that goes away, or a file grown past its limit, makes the write
+// fail instead of ending the program, so that the working folder is removed.
+void FailWritesInsteadOfSignals()
+{
+#ifndef Q_OS_WIN
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 int ScanAndPrint(const ScanOptions &options)
 {
     const bool showProgress = StandardErrorIsTerminal();
-    const auto progress = [showProgress](const QString &path) {
-        if (showProgress)
-            PrintLine(QStringLiteral("Scanning %1...").arg(path));
+    const auto progress = [showProgress](const QStringList &paths) {
+        for (const QString &path : paths) {
+            if (showProgress)
+                PrintLine(QStringLiteral("Scanning %1...").arg(path));
+        }
     };
 
     MakeStandardOutputBinary();
+    FailWritesInsteadOfSignals();
     QFile out;
     const QTemporaryDir workFolder;
-    std::optional<int> count;
-    if (workFolder.isValid() && out.open(stdout, QIODevice::WriteOnly))
-        count = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
-    if (!count || !out.flush()) {
-        PrintError(Failure(out));
+    ScanOutcome outcome{ScanOutcome::DatabaseNotMade};
+    if (workFolder.isValid() && out.open(stdout, QIODevice::WriteOnly)) {
+        RemoveWorkFolderOnSignals(workFolder.path());
+        outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
+    }
+    if (outcome.failure == ScanOutcome::None && !out.flush())
+        outcome.failure = ScanOutcome::ReportNotWritten;
+    if (outcome.failure != ScanOutcome::None) {
+        PrintError(FailureMessage(outcome.failure, out));
         return kFailed;
     }
     if (showProgress)
-        PrintLine(QStringLiteral("Recordings found: %1").arg(*count));
+        PrintLine(QStringLiteral("Recordings found: %1").arg(outcome.count));
     return 0;
 }
 
