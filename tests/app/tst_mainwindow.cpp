@@ -41,6 +41,7 @@ private slots:
     void importBuildsTreeWithNodeNumbers();
     void importRefusesMissingPath_data();
     void importRefusesMissingPath();
+    void failedStoreIsSaid();
     void removal_data();
     void removal();
     void removalKeepsToItsImport();
@@ -132,6 +133,22 @@ void TestMainWindow::importRefusesMissingPath()
 
     ImportPath(m_window.get(), Rec());
     QCOMPARE(Top()->data(0, Qt::UserRole).toInt(), 0);
+}
+
+// No record can be stored: the scan stops and says so, and the list shows
+// what was stored; the next scan that can store its records says nothing.
+void TestMainWindow::failedStoreIsSaid()
+{
+    QVERIFY(QSqlQuery().exec("create trigger full before insert on SaveViewDisp "
+                             "begin select raise(abort, 'database or disk is full'); end"));
+    ImportAndList();
+    QCOMPARE(m_messages->Take(),
+             QStringList{"The list could not be stored: the disk is full or not writable!"});
+    QCOMPARE(Names(), QStringList());
+
+    QVERIFY(QSqlQuery().exec("drop trigger full"));
+    ClickTreeItem(m_window.get(), ChildNamed(Top(), "a"));
+    QCOMPARE(Names(), QStringList({"it's 1.wav", "2.wav", "3.wav"}));
 }
 
 void TestMainWindow::removal_data()

@@ -11,6 +11,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int kRunTimeoutMs = 60000;
@@ -90,7 +96,18 @@ RecordingFields OmegaRecording()
     return fields;
 }
 
+// How a run is ended before its report is read: by a signal, by its reader
+// going away, or by a limit on the size of the files it writes.
+enum class Ending { Terminate, Interrupt, ReaderGone, FileSizeLimit };
+
+// Recordings enough for a report larger than a pipe holds.
+constexpr int kLongReportRecordings = 1500;
+// Once this much is in the pipe, the report is being written.
+constexpr int kReportUnderWay = 32768;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Ending)
 
 class TestOveliaScan : public QObject
 {
@@ -103,6 +120,8 @@ private slots:
     void runs_data();
     void runs();
     void unusableTemporaryFolder();
+    void endingEarlyRemovesTheWorkingFolder_data();
+    void endingEarlyRemovesTheWorkingFolder();
 
 private:
     QString Path(const QString &relative) const { return m_archive.filePath(relative); }
@@ -234,6 +253,71 @@ void TestOveliaScan::unusableTemporaryFolder()
                  + QDir::toNativeSeparators(notAFolder) + "\n");
     QCOMPARE(outcome.output, QByteArray());
     QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
+}
+
+void TestOveliaScan::endingEarlyRemovesTheWorkingFolder_data()
+{
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<int>("exitCode"); // -1: ended by the signal
+    QTest::addColumn<QString>("errors");
+
+    QTest::newRow("SIGTERM") << Ending::Terminate << -1 << QString();
+    QTest::newRow("SIGINT") << Ending::Interrupt << -1 << QString();
+    QTest::newRow("reader gone") << Ending::ReaderGone << 1
+                                 << "ovelia-scan: cannot write the report: Broken pipe\n";
+    QTest::newRow("disk full") << Ending::FileSizeLimit << 1
+                               << "ovelia-scan: cannot store the records in the working "
+                                  "database in %2: the disk is full or not writable\n";
+}
+
+// The report goes into a FIFO that is not read: once the pipe is full, the
+// program waits there with its working database made, until it is ended.
+// Nothing of the working folder is left.
+void TestOveliaScan::endingEarlyRemovesTheWorkingFolder()
+{
+    QFETCH(Ending, ending);
+    QFETCH(int, exitCode);
+    QFETCH(QString, errors);
+    for (int i = 0; i < kLongReportRecordings; ++i)
+        QVERIFY(WriteRecording(m_temporary->filePath(QStringLiteral("long/%1.wav").arg(i))));
+    const QString work = m_temporary->filePath("work");
+    QVERIFY(QDir().mkpath(work));
+    const QString fifo = m_temporary->filePath("report");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QVERIFY(reader >= 0);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", work);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(fifo);
+    QStringList command{QCoreApplication::applicationDirPath() + "/ovelia-scan",
+                        m_temporary->filePath("long")};
+    if (ending == Ending::FileSizeLimit)
+        command = QStringList{"--fsize=40000"} + command;
+    process.start(ending == Ending::FileSizeLimit ? "prlimit" : command.takeFirst(), command);
+    QVERIFY(process.waitForStarted(kRunTimeoutMs));
+    if (ending != Ending::FileSizeLimit) {
+        int buffered = 0;
+        QTRY_VERIFY_WITH_TIMEOUT(process.state() != QProcess::Running
+                                     || (::ioctl(reader, FIONREAD, &buffered) == 0
+                                         && buffered >= kReportUnderWay),
+                                 kRunTimeoutMs);
+        QCOMPARE(process.state(), QProcess::Running);
+        if (ending == Ending::ReaderGone)
+            ::close(reader);
+        else
+            ::kill(pid_t(process.processId()), ending == Ending::Terminate ? SIGTERM : SIGINT);
+    }
+    QVERIFY(process.waitForFinished(kRunTimeoutMs));
+    if (ending != Ending::ReaderGone)
+        ::close(reader);
+
+    QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, exitCode);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), errors.replace("%2", work));
+    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestOveliaScan)
