@@ -1,11 +1,12 @@
 // Times the import scan against the bare file-system work it cannot avoid.
 //
-//   scan_bench [--tree DIR] [--runs N] [files] [folders]
+//   scan_bench [--tree DIR | --generate DIR] [--runs N] [files] [folders]
 //
 // Without --tree it writes the recordings into a temporary folder (default
 // 100000 files in 100 folders; layouts 80 and 85 mixed, every tenth file
 // without a valid marker). With --tree it scans DIR as it is, for example a
-// slow file system mounted by bench/share_bench.sh. Each run times, in turn:
+// slow file system mounted by bench/share_bench.sh; --generate only writes
+// the recordings into DIR. Each run times, in turn:
 //   - floor: one thread, opendir/readdir, open, read of 216 bytes, close;
 //   - parallel floor: the same walk collecting the paths, then the reader
 //     pool's number of threads opening, reading and closing them;
@@ -48,6 +49,7 @@ constexpr int kManyPaths = 3000;
 struct Options
 {
     QString tree;
+    QString generate;
     int runs = 3;
     int files = 100000;
     int folders = 100;
@@ -62,6 +64,8 @@ Options ParseOptions(QStringList arguments)
         const QString argument = arguments.takeFirst();
         if (argument == QLatin1String("--tree") && !arguments.isEmpty())
             options.tree = arguments.takeFirst();
+        else if (argument == QLatin1String("--generate") && !arguments.isEmpty())
+            options.generate = arguments.takeFirst();
         else if (argument == QLatin1String("--runs") && !arguments.isEmpty())
             options.runs = std::max(1, arguments.takeFirst().toInt());
         else
@@ -238,6 +242,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const Options options = ParseOptions(app.arguments());
     QTextStream out(stdout);
+    if (!options.generate.isEmpty()) {
+        out << GenerateRecordings(QDir(options.generate), options) << " valid recordings written"
+            << Qt::endl;
+        return 0;
+    }
 
     QTemporaryDir dir;
     TestDatabase database;

@@ -40,16 +40,18 @@ void HeaderReaders::Queue(const QString &fileName, const QString &filePath)
         m_fileQueued.notify_one();
 }
 
-std::optional<ExtractedRecord> HeaderReaders::TakeOldest()
+std::vector<std::optional<ExtractedRecord>> HeaderReaders::TakeOldest()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    Slot &slot = SlotOf(m_taken);
-    if (!slot.done) {
+    Slot &oldest = SlotOf(m_taken);
+    if (!oldest.done) {
         m_fileQueued.notify_all();
-        m_oldestRead.wait(lock, [&slot] { return slot.done; });
+        m_oldestRead.wait(lock, [&oldest] { return oldest.done; });
     }
-    ++m_taken;
-    return std::move(slot.record);
+    std::vector<std::optional<ExtractedRecord>> records;
+    for (; m_taken < m_queued && SlotOf(m_taken).done; ++m_taken)
+        records.push_back(std::move(SlotOf(m_taken).record));
+    return records;
 }
 
 void HeaderReaders::ReadQueuedFiles()

@@ -20,7 +20,7 @@
 class HeaderReaders
 {
 public:
-    static constexpr int kThreads = 8;
+    static constexpr int kThreads = 16;
     static constexpr int kWindow = 256;
     static constexpr size_t kFilesPerClaim = 16;
 
@@ -34,9 +34,10 @@ public:
 
     // Only when not full.
     void Queue(const QString &fileName, const QString &filePath);
-    // The record of the oldest queued file, waiting for its read to end:
-    // nothing when the file could not be read or holds no valid header.
-    std::optional<ExtractedRecord> TakeOldest();
+    // The records of the oldest queued files whose reads have ended, in
+    // queue order, waiting for the oldest one's read if need be; nothing
+    // stands for a file that could not be read or holds no valid header.
+    std::vector<std::optional<ExtractedRecord>> TakeOldest();
 
 private:
     struct Slot

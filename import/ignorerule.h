@@ -13,6 +13,7 @@ public:
     IgnoreRule() = default;
     explicit IgnoreRule(const QStringList &ignoredPaths);
 
+    bool IsEmpty() const { return m_ignoredPaths.isEmpty(); }
     // absolutePath: a clean absolute path, as QFileInfo::absoluteFilePath gives.
     bool Hides(const QString &absolutePath) const;
 

@@ -179,7 +179,7 @@ void OperaThread::FindWavFile(const QString &folder, const QString &canonicalFol
     const QString absolutePrefix = AbsoluteFolderPrefix(folder);
     for (const FolderEntry &entry : ListFolder(folder, ListingFilter::AllEntries)) {
         if (entry.kind == FolderEntry::File) {
-            if (IsIgnorePath(absolutePrefix + entry.name))
+            if (!m_ignoreRule.IsEmpty() && IsIgnorePath(absolutePrefix + entry.name))
                 continue;
             if (HasWavSuffix(entry.name))
                 ReadWavFile(entry.name, listedFolder + entry.name);
@@ -207,22 +207,23 @@ bool OperaThread::IsIgnorePath(const QString &path) const
 void OperaThread::ReadWavFile(const QString &fileName, const QString &filePath)
 {
     if (m_readers->IsFull())
-        StoreOldestRead();
+        StoreOldestReads();
     m_readers->Queue(fileName, filePath);
 }
 
-void OperaThread::StoreOldestRead()
+void OperaThread::StoreOldestReads()
 {
-    const std::optional<ExtractedRecord> record = m_readers->TakeOldest();
-    if (record && !m_storeFailed && !m_connection->Insert(*record))
-        m_storeFailed = true;
+    for (const std::optional<ExtractedRecord> &record : m_readers->TakeOldest()) {
+        if (record && !m_storeFailed && !m_connection->Insert(*record))
+            m_storeFailed = true;
+    }
 }
 
 // After Cancel, the reads still queued are dropped.
 void OperaThread::StoreQueuedReads()
 {
     while (m_readers->HasQueued() && !JobStops())
-        StoreOldestRead();
+        StoreOldestReads();
 }
 
 QString OperaThread::EnterFolder(const QString &canonicalFolder, const FolderEntry &entry,

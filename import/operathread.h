@@ -89,7 +89,7 @@ private:
     bool IsIgnorePath(const QString &path) const;
     // Queues the file's header read; the records are stored in walk order.
     void ReadWavFile(const QString &fileName, const QString &filePath);
-    void StoreOldestRead();
+    void StoreOldestReads();
     void StoreQueuedReads();
     bool JobStops() const { return m_storeFailed || isInterruptionRequested(); }
     void StartWalk(const QString &root);
