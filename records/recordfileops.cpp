@@ -150,13 +150,3 @@ QString FreeExportTarget(const QString &dir, const QString &fileName)
         candidate = WithTimeSuffix(target, QDateTime::currentDateTime());
     return candidate;
 }
-
-bool CopyRecordsTo(const QList<RecordRow> &records, const QString &dir)
-{
-    bool allCopied = true;
-    for (const RecordRow &record : records) {
-        if (!QFile::copy(record.filePath, FreeExportTarget(dir, record.fileName)))
-            allCopied = false;
-    }
-    return allCopied;
-}

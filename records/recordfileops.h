@@ -60,5 +60,3 @@ bool IsWritableDirectory(const QString &dir);
 QString WithTimeSuffix(const QString &target, const QDateTime &time);
 // dir/fileName, or while that is taken, the same with the current time suffix.
 QString FreeExportTarget(const QString &dir, const QString &fileName);
-// Copies every record's file into dir; true when every copy succeeded.
-bool CopyRecordsTo(const QList<RecordRow> &records, const QString &dir);

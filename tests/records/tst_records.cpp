@@ -2,6 +2,7 @@
 // the page count, the checked count and the names export takes.
 
 #include "records/recordfileops.h"
+#include "records/recordingexport.h"
 #include "records/recordquery.h"
 #include "tests/support/recordingfixture.h"
 
@@ -85,7 +86,8 @@ void TestRecords::exportTakesFreeNameForEachFile()
         QVERIFY(WriteFileBytes(rows.last().filePath, folder.toUtf8()));
     }
 
-    QVERIFY(CopyRecordsTo(rows, out.path()));
+    for (const RecordRow &row : rows)
+        QVERIFY(CopyRecording(row.filePath, out.path(), row.fileName, [] { return false; }));
     QStringList copies = QDir(out.path()).entryList(QDir::Files);
     QCOMPARE(copies.size(), 4);
     QVERIFY(copies.removeOne("call.wav"));
