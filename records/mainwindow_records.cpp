@@ -160,7 +160,7 @@ void MainWindow::ShowExportProgress(RecordingExport &job)
     const auto showDone = [this, &progress](int done, int total) {
         progress.ShowTexts(tr("Export"), tr("Exporting, please wait... %1/%2").arg(done).arg(total));
     };
-    showDone(0, job.Total());
+    showDone(job.Done(), job.Total());
     connect(&job, &RecordingExport::FileDone, &progress, showDone);
     connect(&job, &RecordingExport::Finished, &progress, &TipDlg::Close_slots);
     if (!job.IsFinished() && progress.exec() != 1)

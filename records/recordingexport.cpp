@@ -82,7 +82,8 @@ void RecordingExport::Run()
             allCopied = false;
             break;
         }
-        emit FileDone(i + 1, Total());
+        m_done = i + 1;
+        emit FileDone(m_done, Total());
     }
     m_allCopied = allCopied;
     m_finished = true;

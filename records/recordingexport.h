@@ -44,6 +44,7 @@ public:
     bool IsFinished() const { return m_finished; }
     // When finished: every file copied, none stopped.
     bool AllCopied() const { return m_allCopied; }
+    int Done() const { return m_done; }
     int Total() const { return int(m_records.size()); }
 
 signals:
@@ -59,5 +60,6 @@ private:
     std::atomic_bool m_stop{false};
     std::atomic_bool m_finished{false};
     std::atomic_bool m_allCopied{false};
+    std::atomic_int m_done{0};
     std::thread m_thread;
 };

@@ -2,6 +2,7 @@
 // start-up checks end the process, so they are observed from outside.
 
 #include "app/appresources.h"
+#include "app/endsignals.h"
 #include "app/mainwindow.h"
 #include "player/qmenubutton.h"
 #include "tests/support/ownfolder.h"
@@ -20,20 +21,32 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
 const char *const kSubjectFlag = "--as-application";
+const QMap<QString, int> kEndSignals{{"SIGTERM", SIGTERM}, {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}};
+
+QString ImportText(const MainWindow &window)
+{
+    return window.findChild<QPushButton *>("pbtn_ImportFile")->text();
+}
 
 // The application as a subject: every start-up error it shows is printed and
 // answered the way the first argument after the flag says ("button", "close",
 // "escape"); a window that starts prints its Import button's text and its
-// language menu, the checked entry marked "*", and is closed at once.
+// language menu, the checked entry marked "*". It is then closed at once,
+// or, for "SIGTERM" and the like, left to the signal the test sends; for
+// "Chinese", 中文 is first chosen from the menu and the Import button's text
+// printed.
 int RunAsApplication(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     RegisterResources();
+    EndOnTerminationSignals(&application);
     QApplication::setStyle(new ProxyStyle(nullptr));
     const QString answer = QString::fromLatin1(argv[2]);
     QTimer answerer;
@@ -58,21 +71,38 @@ int RunAsApplication(int argc, char *argv[])
     window.show();
     QStringList languages;
     const QMenu *settings = window.findChild<QMenuButton *>("pbtn_Setting")->GetMenu();
-    for (const QAction *action : settings->actions().first()->menu()->actions())
+    for (QAction *action : settings->actions().first()->menu()->actions()) {
         languages << action->text() + (action->isChecked() ? "*" : "");
-    const QString importText = window.findChild<QPushButton *>("pbtn_ImportFile")->text();
-    std::printf("started:%s|%s\n", qPrintable(importText), qPrintable(languages.join(',')));
+        if (answer == "Chinese" && action->text() == "中文") {
+            action->trigger();
+            std::printf("chosen:%s\n", qPrintable(ImportText(window)));
+        }
+    }
+    std::printf("started:%s|%s\n", qPrintable(ImportText(window)), qPrintable(languages.join(',')));
     std::fflush(stdout);
-    QTimer::singleShot(0, &window, &QWidget::close);
+    if (!kEndSignals.contains(answer))
+        QTimer::singleShot(0, &window, &QWidget::close);
     return application.exec();
 }
 
 struct Outcome
 {
-    int exitCode = -100;
+    int exitCode = -100; // -1: ended by a signal
     QString output;
     QStringList databaseFiles;
 };
+
+// "absent", "link", "FIFO", "folder" or the file's lines.
+QString DescribeSettings(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.exists())
+        return info.isSymLink() ? "link" : "absent";
+    if (!info.isFile())
+        return info.isDir() ? "folder" : "FIFO";
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).simplified() : "";
+}
 
 } // namespace
 
@@ -83,6 +113,10 @@ class TestStartup : public QObject
 private slots:
     void checks_data();
     void checks();
+    void languageChoiceWithOddSettingsFile_data();
+    void languageChoiceWithOddSettingsFile();
+    void endSignalsCloseTheWindow_data();
+    void endSignalsCloseTheWindow();
 
 private:
     static void PrepareCatalogs(const QString &folder, const QString &layout);
@@ -121,13 +155,18 @@ Outcome TestStartup::Run(const QString &program, const QString &answer)
     process.setProcessEnvironment(environment);
     process.start(program, {QString::fromLatin1(kSubjectFlag), answer});
     Outcome outcome;
+    if (kEndSignals.contains(answer)) {
+        while (!outcome.output.contains("started:") && process.waitForReadyRead(60000))
+            outcome.output += QString::fromUtf8(process.readAllStandardOutput());
+        ::kill(pid_t(process.processId()), kEndSignals.value(answer));
+    }
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished(5000);
         return outcome;
     }
-    outcome.exitCode = process.exitCode();
-    outcome.output = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.output += QString::fromUtf8(process.readAllStandardOutput());
     const QRegularExpression fifteenDigits(QStringLiteral("^\\d{15}$"));
     outcome.databaseFiles = QFileInfo(program).dir().entryList(QDir::Files).filter(fifteenDigits);
     return outcome;
@@ -173,6 +212,60 @@ void TestStartup::checks()
 
     QCOMPARE(outcome.exitCode, exitCode);
     QCOMPARE(outcome.output.trimmed(), shown);
+    QCOMPARE(outcome.databaseFiles, QStringList());
+}
+
+void TestStartup::languageChoiceWithOddSettingsFile_data()
+{
+    QTest::addColumn<QString>("place"); // what lies at Settings.ini
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("none") << "absent" << "[Setting] LanguageID=0804";
+    QTest::newRow("a regular file") << "file" << "[Other] Kept=1 [Setting] LanguageID=0804";
+    QTest::newRow("a FIFO") << "FIFO" << "FIFO";
+    QTest::newRow("a link that leads nowhere") << "link" << "link";
+    QTest::newRow("a folder") << "folder" << "folder";
+}
+
+// Chinese is chosen from the menu: the window switches whatever lies at
+// Settings.ini, which is written only when it is a regular file or absent.
+void TestStartup::languageChoiceWithOddSettingsFile()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, after);
+    QTemporaryDir folder;
+    const QString settings = folder.filePath("Settings.ini");
+    const QByteArray settingsName = QFile::encodeName(settings);
+    if (place == "file")
+        QVERIFY(WriteFileBytes(settings, "[Other]\nKept=1\n"));
+    else if (place == "FIFO")
+        QVERIFY(::mkfifo(settingsName.constData(), 0644) == 0);
+    else if (place == "link")
+        QVERIFY(QFile::link(folder.filePath("elsewhere/gone.ini"), settings));
+    else if (place == "folder")
+        QVERIFY(QDir().mkdir(settings));
+    const Outcome outcome = Run(CopyProgramInto(folder.path(), true), "Chinese");
+
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.output.split('\n').first(), QString("chosen:导入"));
+    QCOMPARE(DescribeSettings(settings), after);
+    QVERIFY(!QFileInfo::exists(folder.filePath("elsewhere")));
+}
+
+void TestStartup::endSignalsCloseTheWindow_data()
+{
+    QTest::addColumn<QString>("signalName");
+    for (const QString &name : kEndSignals.keys())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestStartup::endSignalsCloseTheWindow()
+{
+    QFETCH(QString, signalName);
+    QTemporaryDir folder;
+    const Outcome outcome = Run(CopyProgramInto(folder.path(), true), signalName);
+    QCOMPARE(outcome.output.trimmed(), QString("started:Import|English*,中文"));
+    QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.databaseFiles, QStringList());
 }
 
