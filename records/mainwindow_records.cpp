@@ -151,7 +151,7 @@ bool MainWindow::ExportRecords(const QList<RecordRow> &records, const QString &d
     if (!job.IsFinished())
         ShowExportProgress(job);
     job.Stop();
-    return job.IsFinished() && job.AllCopied();
+    return job.AllCopied();
 }
 
 void MainWindow::ShowExportProgress(RecordingExport &job)
