@@ -1,15 +1,40 @@
 #include "app/languages.h"
 
+#include "import/recordingopen.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 namespace {
+
 const char *const kSettingsGroup = "Setting";
 const char *const kLanguageKey = "LanguageID";
+
+// QSettings reads and writes INI text only through a file's name. It is
+// given a private copy of Settings.ini, so that it never opens that file
+// itself: Settings.ini is opened only without blocking, and read only when
+// the opened handle is a regular file.
+bool CopySettingsInto(const QString &settingsPath, const QString &copyPath)
+{
+    QFile settings;
+    if (!OpenRecordingFile(settings, settingsPath))
+        return false;
+    QFile copy(copyPath);
+    return copy.open(QIODevice::WriteOnly) && copy.write(settings.readAll()) >= 0 && copy.flush();
 }
+
+QString LanguageKey()
+{
+    return QLatin1String(kSettingsGroup) + QLatin1Char('/') + QLatin1String(kLanguageKey);
+}
+
+} // namespace
 
 QString LanguageFolder()
 {
@@ -63,18 +88,28 @@ int ChooseLanguage(const QList<LanguageCatalog> &catalogs, QString &identifier)
 
 void ReadLanguageID(const QString &settingsPath, QString &identifier)
 {
-    const QFileInfo info(settingsPath);
-    if (!info.exists() || !info.isFile())
-        return;
-    QSettings settings(settingsPath, QSettings::IniFormat);
-    settings.beginGroup(QLatin1String(kSettingsGroup));
-    identifier = settings.value(QLatin1String(kLanguageKey)).toString();
+    const QTemporaryDir scratch;
+    const QString copyPath = scratch.filePath(QStringLiteral("Settings.ini"));
+    if (scratch.isValid() && CopySettingsInto(settingsPath, copyPath))
+        identifier = QSettings(copyPath, QSettings::IniFormat).value(LanguageKey()).toString();
 }
 
+// Only a regular file is rewritten, and it is replaced as a whole; a link is
+// not written through.
 void WriteLanguageID(const QString &settingsPath, const QString &identifier)
 {
-    QSettings settings(settingsPath, QSettings::IniFormat);
-    settings.beginGroup(QLatin1String(kSettingsGroup));
-    settings.setValue(QLatin1String(kLanguageKey), identifier);
-    settings.endGroup();
+    const QFileInfo entry(settingsPath);
+    const QTemporaryDir scratch;
+    const QString copyPath = scratch.filePath(QStringLiteral("Settings.ini"));
+    if (entry.isSymLink() || !scratch.isValid()
+        || (entry.exists() && !CopySettingsInto(settingsPath, copyPath)))
+        return;
+    QSettings settings(copyPath, QSettings::IniFormat);
+    settings.setValue(LanguageKey(), identifier);
+    settings.sync();
+    QFile copy(copyPath);
+    QSaveFile saved(settingsPath);
+    if (settings.status() == QSettings::NoError && copy.open(QIODevice::ReadOnly)
+        && saved.open(QIODevice::WriteOnly) && saved.write(copy.readAll()) >= 0)
+        saved.commit();
 }

@@ -32,7 +32,9 @@ struct LanguageCatalog
 // chosen catalog's.
 int ChooseLanguage(const QList<LanguageCatalog> &catalogs, QString &identifier);
 
-// The "LanguageID" of group "Setting"; identifier is left alone when the file
-// is missing.
+// The "LanguageID" of group "Setting" of Settings.ini, read and written only
+// when the file is a regular one (or, for writing, absent) and never waiting
+// on what lies there; identifier is left alone when there is nothing to read.
+// A file that cannot be written is left as it is.
 void ReadLanguageID(const QString &settingsPath, QString &identifier);
 void WriteLanguageID(const QString &settingsPath, const QString &identifier);

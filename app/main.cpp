@@ -1,4 +1,5 @@
 #include "app/appresources.h"
+#include "app/endsignals.h"
 #include "app/mainwindow.h"
 #include "ui/proxystyle.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     RegisterResources();
+    EndOnTerminationSignals(&application);
     QApplication::setStyle(new ProxyStyle(nullptr));
     MainWindow window;
     window.show();

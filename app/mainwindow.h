@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/listingpage.h"
+#include "records/recordingexport.h"
 #include "records/recordquery.h"
 #include "records/recordrow.h"
 #include "store/dbprocess.h"
@@ -44,6 +45,8 @@ public:
 
     // What Import and Export ask for folders and files.
     void SetPathChooser(const PathChooser &chooser) { m_choosePath = chooser; }
+    // What Export copies each recording with.
+    void SetRecordingCopier(const RecordingCopier &copy) { m_copyRecording = copy; }
 
 signals:
     void CloseTipDlg_signals();
@@ -124,6 +127,8 @@ private:
     void MoveCheckedCount(int change);
     int CurrentRow() const;
     bool HasRow(int row) const;
+    bool ExportRecords(const QList<RecordRow> &records, const QString &dir);
+    void ShowExportProgress(RecordingExport &job);
 
     // Player
     void InitPlayer();
@@ -186,4 +191,5 @@ private:
     QTreeWidgetItem *m_lastClickedItem = nullptr;
     QTreeWidgetItem *m_rightClickedItem = nullptr;
     PathChooser m_choosePath = ChoosePathInDialog;
+    RecordingCopier m_copyRecording = CopyRecording;
 };

@@ -8,6 +8,7 @@
 #include "records/tablemodel.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/stylesheetbuilder.h"
+#include "ui/visiblename.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -52,7 +53,8 @@ void MainWindow::PlayDurationChanged(qint64 duration)
     ui->label_SoundPlayProcessAndTimeLen->setText(QLatin1String(kZeroTime) + QLatin1Char('/')
                                                   + m_totalTimeText);
     if (QMediaPlaylist *playlist = m_player.playlist())
-        ui->label_WavFileName->setText(playlist->currentMedia().request().url().fileName());
+        ui->label_WavFileName->setText(
+            VisibleName(playlist->currentMedia().request().url().fileName()));
 }
 
 void MainWindow::PlayPositionChanged(qint64 position)
@@ -143,7 +145,8 @@ int MainWindow::FindInPlayList(const QString &path, QMediaPlaylist *playlist)
 
 void MainWindow::ShowInvalidFile(const QString &fileName)
 {
-    MsgTipWidthSingleBtn::ShowTip(tr("Play"), tr("Invalid File:") + QLatin1Char(' ') + fileName,
+    MsgTipWidthSingleBtn::ShowTip(tr("Play"),
+                                  tr("Invalid File:") + QLatin1Char(' ') + VisibleName(fileName),
                                   tr("OK"), nullptr);
 }
 

@@ -8,7 +8,16 @@
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui_mainwindow.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+// An export that ends sooner shows no progress.
+constexpr int kQuietExportMs = 500;
+
+} // namespace
 
 void MainWindow::CheckBoxChanged(int row, int value)
 {
@@ -121,9 +130,39 @@ void MainWindow::on_pbtn_AddToFolder_clicked()
                                       nullptr);
         return;
     }
-    const bool complete = CopyRecordsTo(plan.taken, dir) && !plan.partial;
+    const bool complete = ExportRecords(plan.taken, dir) && !plan.partial;
     MsgTipWidthSingleBtn::ShowTip(tr("Export"),
                                   complete ? tr("Success!")
                                            : tr("Only some files export successfully, please check!"),
                                   tr("OK"), nullptr);
+}
+
+// The copies run on their own thread. The window keeps painting while it
+// waits; what the user does meanwhile waits too, until the progress dialog,
+// which takes it over, shows.
+bool MainWindow::ExportRecords(const QList<RecordRow> &records, const QString &dir)
+{
+    RecordingExport job(records, dir, m_copyRecording);
+    QEventLoop quietWait;
+    connect(&job, &RecordingExport::Finished, &quietWait, &QEventLoop::quit);
+    QTimer::singleShot(kQuietExportMs, &quietWait, &QEventLoop::quit);
+    job.Start();
+    quietWait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!job.IsFinished())
+        ShowExportProgress(job);
+    job.Stop();
+    return job.AllCopied();
+}
+
+void MainWindow::ShowExportProgress(RecordingExport &job)
+{
+    TipDlg progress;
+    const auto showDone = [this, &progress](int done, int total) {
+        progress.ShowTexts(tr("Export"), tr("Exporting, please wait... %1/%2").arg(done).arg(total));
+    };
+    showDone(job.Done(), job.Total());
+    connect(&job, &RecordingExport::FileDone, &progress, showDone);
+    connect(&job, &RecordingExport::Finished, &progress, &TipDlg::Close_slots);
+    if (!job.IsFinished() && progress.exec() != 1)
+        job.Stop();
 }

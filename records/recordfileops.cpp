@@ -1,5 +1,8 @@
 #include "records/recordfileops.h"
 
+#include "records/filemove.h"
+#include "ui/visiblename.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -41,6 +44,15 @@ bool IsNameTaken(const QString &path)
     return entry.exists() || entry.isSymLink();
 }
 
+// A record keeps its path after its file vanished; no second record may take it.
+bool IsPathListed(const QString &path)
+{
+    QSqlQuery query;
+    query.prepare(QStringLiteral("select 1 from SaveViewDisp where FilePath = ? limit 1"));
+    query.addBindValue(path);
+    return query.exec() && query.next();
+}
+
 } // namespace
 
 bool IsFileValid(const QString &path)
@@ -79,9 +91,13 @@ RenameDecision CheckRename(const QString &oldPath, const QString &typedName)
     RenameDecision decision;
     if (IsBlank(typedName))
         return decision;
-    const QString name = typedName + QStringLiteral(".wav");
+    // The name field shows the name as VisibleName does; left as shown, it
+    // stands for the name itself.
+    const QString baseName = QFileInfo(oldPath).completeBaseName();
+    const QString name = (typedName == VisibleName(baseName) ? baseName : typedName)
+                         + QStringLiteral(".wav");
     const QString candidate = QFileInfo(oldPath).path() + QLatin1Char('/') + name;
-    if (candidate != oldPath && QFileInfo(candidate).isFile()) {
+    if (candidate != oldPath && (IsNameTaken(candidate) || IsPathListed(candidate))) {
         decision.check = RenameCheck::NameTaken;
         return decision;
     }
@@ -93,7 +109,7 @@ RenameDecision CheckRename(const QString &oldPath, const QString &typedName)
 
 bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath)
 {
-    if (!QFile::rename(oldPath, newPath))
+    if (!MoveWithoutReplacing(oldPath, newPath))
         return false;
     RenameRecord(oldPath, newName, newPath);
     return true;
@@ -133,14 +149,4 @@ QString FreeExportTarget(const QString &dir, const QString &fileName)
     while (IsNameTaken(candidate))
         candidate = WithTimeSuffix(target, QDateTime::currentDateTime());
     return candidate;
-}
-
-bool CopyRecordsTo(const QList<RecordRow> &records, const QString &dir)
-{
-    bool allCopied = true;
-    for (const RecordRow &record : records) {
-        if (!QFile::copy(record.filePath, FreeExportTarget(dir, record.fileName)))
-            allCopied = false;
-    }
-    return allCopied;
 }

@@ -29,7 +29,7 @@ bool RemoveRecordingFile(const QString &path);
 // Rename: the check of the name typed in the rename dialog.
 enum class RenameCheck {
     Blank,     // empty or blanks only: the dialog stays open, silently
-    NameTaken, // another file of that name is in the folder
+    NameTaken, // an entry of any kind has that path, or a record holds it
     Accepted,  // also for the unchanged name; newPath then equals the old path
 };
 
@@ -41,7 +41,8 @@ struct RenameDecision
 };
 
 RenameDecision CheckRename(const QString &oldPath, const QString &typedName);
-// Renames the file and then its record; false when the file system refused.
+// Renames the file without replacing anything, then its record; false when
+// the file system refused, and then nothing changed.
 bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath);
 
 // Export: the checked records with an existing file are taken; a checked
@@ -59,5 +60,3 @@ bool IsWritableDirectory(const QString &dir);
 QString WithTimeSuffix(const QString &target, const QDateTime &time);
 // dir/fileName, or while that is taken, the same with the current time suffix.
 QString FreeExportTarget(const QString &dir, const QString &fileName);
-// Copies every record's file into dir; true when every copy succeeded.
-bool CopyRecordsTo(const QList<RecordRow> &records, const QString &dir);

@@ -5,6 +5,7 @@
 #include "ui/dialogtheme.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/stylesheetbuilder.h"
+#include "ui/visiblename.h"
 #include "ui/windowbackground.h"
 
 #include <QFileInfo>
@@ -35,7 +36,7 @@ RenameDialog::~RenameDialog() = default;
 
 void RenameDialog::ShowName()
 {
-    ui->ledt_Rename->setText(QFileInfo(m_oldPath).completeBaseName());
+    ui->ledt_Rename->setText(VisibleName(QFileInfo(m_oldPath).completeBaseName()));
 }
 
 void RenameDialog::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,7 @@
 #include "records/tablemodel.h"
 
+#include "ui/visiblename.h"
+
 #include <QColor>
 
 namespace {
@@ -68,7 +70,7 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     case Qt::UserRole:
         return column == kCheckColumn ? QVariant(row.checked) : QVariant();
     case Qt::DisplayRole:
-        return IsTextColumn(column) ? row.Text(column) : QString();
+        return IsTextColumn(column) ? VisibleName(row.Text(column)) : QString();
     default:
         return QVariant();
     }

@@ -278,6 +278,10 @@
         <source>Only some files were deleted, please check!</source>
         <translation>Only some files were deleted, please check!</translation>
     </message>
+    <message>
+        <source>Exporting, please wait... %1/%2</source>
+        <translation>Exporting, please wait... %1/%2</translation>
+    </message>
 </context>
 <context>
     <name>RenameDialog</name>

@@ -278,6 +278,10 @@
         <source>Only some files were deleted, please check!</source>
         <translation>部分文件删除失败，请检查！</translation>
     </message>
+    <message>
+        <source>Exporting, please wait... %1/%2</source>
+        <translation>正在导出，请稍候... %1/%2</translation>
+    </message>
 </context>
 <context>
     <name>RenameDialog</name>

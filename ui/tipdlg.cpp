@@ -24,10 +24,15 @@ void TipDlg::Close_slots()
 
 void TipDlg::ReloadLanguage()
 {
-    setWindowTitle(tr("Import"));
-    ui->label_Tip->setText(tr("Importing, please wait..."));
-    ui->label_TipWndTitle->setText(tr("Import"));
+    ShowTexts(tr("Import"), tr("Importing, please wait..."));
     ui->pbtn_TipWndCancel->setText(tr("Cancel"));
+}
+
+void TipDlg::ShowTexts(const QString &title, const QString &tip)
+{
+    setWindowTitle(title);
+    ui->label_TipWndTitle->setText(title);
+    ui->label_Tip->setText(tip);
 }
 
 void TipDlg::mousePressEvent(QMouseEvent *event)

@@ -9,8 +9,9 @@ namespace Ui {
 class TipDlg;
 }
 
-// Modal "please wait" window of an import: exec() gives 1 when the import
-// finished (Close_slots), 0 when the user cancelled.
+// Modal "please wait" window of an import, or of another long job given its
+// own texts: exec() gives 1 when the job finished (Close_slots), 0 when the
+// user cancelled.
 class TipDlg : public QDialog
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ class TipDlg : public QDialog
 public:
     explicit TipDlg(QWidget *parent = nullptr);
     ~TipDlg() override;
+
+    void ShowTexts(const QString &title, const QString &tip);
 
 public slots:
     void Close_slots();

@@ -2,8 +2,10 @@
 // start-up checks end the process, so they are observed from outside.
 
 #include "app/appresources.h"
+#include "app/endsignals.h"
 #include "app/mainwindow.h"
 #include "player/qmenubutton.h"
+#include "tests/support/filesnapshot.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
 #include "ui/msgtipwidthsinglebtn.h"
@@ -20,20 +22,32 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
 const char *const kSubjectFlag = "--as-application";
+const QMap<QString, int> kEndSignals{{"SIGTERM", SIGTERM}, {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}};
+
+QString ImportText(const MainWindow &window)
+{
+    return window.findChild<QPushButton *>("pbtn_ImportFile")->text();
+}
 
 // The application as a subject: every start-up error it shows is printed and
 // answered the way the first argument after the flag says ("button", "close",
 // "escape"); a window that starts prints its Import button's text and its
-// language menu, the checked entry marked "*", and is closed at once.
+// language menu, the checked entry marked "*". It is then closed at once,
+// or, for "SIGTERM" and the like, left to the signal the test sends; for
+// "Chinese", 中文 is first chosen from the menu and the Import button's text
+// printed.
 int RunAsApplication(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     RegisterResources();
+    EndOnTerminationSignals(&application);
     QApplication::setStyle(new ProxyStyle(nullptr));
     const QString answer = QString::fromLatin1(argv[2]);
     QTimer answerer;
@@ -58,18 +72,23 @@ int RunAsApplication(int argc, char *argv[])
     window.show();
     QStringList languages;
     const QMenu *settings = window.findChild<QMenuButton *>("pbtn_Setting")->GetMenu();
-    for (const QAction *action : settings->actions().first()->menu()->actions())
+    for (QAction *action : settings->actions().first()->menu()->actions()) {
         languages << action->text() + (action->isChecked() ? "*" : "");
-    const QString importText = window.findChild<QPushButton *>("pbtn_ImportFile")->text();
-    std::printf("started:%s|%s\n", qPrintable(importText), qPrintable(languages.join(',')));
+        if (answer == "Chinese" && action->text() == "中文") {
+            action->trigger();
+            std::printf("chosen:%s\n", qPrintable(ImportText(window)));
+        }
+    }
+    std::printf("started:%s|%s\n", qPrintable(ImportText(window)), qPrintable(languages.join(',')));
     std::fflush(stdout);
-    QTimer::singleShot(0, &window, &QWidget::close);
+    if (!kEndSignals.contains(answer))
+        QTimer::singleShot(0, &window, &QWidget::close);
     return application.exec();
 }
 
 struct Outcome
 {
-    int exitCode = -100;
+    int exitCode = -100; // -1: ended by a signal
     QString output;
     QStringList databaseFiles;
 };
@@ -83,6 +102,8 @@ class TestStartup : public QObject
 private slots:
     void checks_data();
     void checks();
+    void languageChoiceWithOddSettingsFile_data();
+    void languageChoiceWithOddSettingsFile();
 
 private:
     static void PrepareCatalogs(const QString &folder, const QString &layout);
@@ -121,13 +142,18 @@ Outcome TestStartup::Run(const QString &program, const QString &answer)
     process.setProcessEnvironment(environment);
     process.start(program, {QString::fromLatin1(kSubjectFlag), answer});
     Outcome outcome;
+    if (kEndSignals.contains(answer)) {
+        while (!outcome.output.contains("started:") && process.waitForReadyRead(60000))
+            outcome.output += QString::fromUtf8(process.readAllStandardOutput());
+        ::kill(pid_t(process.processId()), kEndSignals.value(answer));
+    }
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished(5000);
         return outcome;
     }
-    outcome.exitCode = process.exitCode();
-    outcome.output = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.output += QString::fromUtf8(process.readAllStandardOutput());
     const QRegularExpression fifteenDigits(QStringLiteral("^\\d{15}$"));
     outcome.databaseFiles = QFileInfo(program).dir().entryList(QDir::Files).filter(fifteenDigits);
     return outcome;
@@ -156,6 +182,10 @@ void TestStartup::checks_data()
         << "installed, German added" << "button" << 0 << "started:Importieren|Deutsch*,English,中文";
     QTest::newRow("Chinese stored") << "installed, Chinese stored" << "button" << 0
                                     << "started:导入|English,中文*";
+    // Ended by a signal as by the close button: status 0, no database left.
+    for (const QString &name : kEndSignals.keys())
+        QTest::newRow(qPrintable("installed catalogs, ended by " + name))
+            << "installed" << name << 0 << "started:Import|English*,中文";
 }
 
 void TestStartup::checks()
@@ -174,6 +204,53 @@ void TestStartup::checks()
     QCOMPARE(outcome.exitCode, exitCode);
     QCOMPARE(outcome.output.trimmed(), shown);
     QCOMPARE(outcome.databaseFiles, QStringList());
+}
+
+void TestStartup::languageChoiceWithOddSettingsFile_data()
+{
+    QTest::addColumn<QString>("place"); // what lies at Settings.ini
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("none") << "absent" << true;
+    QTest::newRow("a regular file") << "file" << true;
+    QTest::newRow("a FIFO") << "FIFO" << false;
+    QTest::newRow("a link that leads nowhere") << "link" << false;
+    QTest::newRow("a folder") << "folder" << false;
+}
+
+// Chinese is chosen from the menu: the window switches whatever lies at
+// Settings.ini, which is written only when it is a regular file or absent;
+// nothing else beside the program changes.
+void TestStartup::languageChoiceWithOddSettingsFile()
+{
+    QFETCH(QString, place);
+    QFETCH(bool, written);
+    QTemporaryDir folder;
+    const QString settings = folder.filePath("Settings.ini");
+    if (place == "file")
+        QVERIFY(WriteFileBytes(settings, "[Other]\nKept=1\n"));
+    else if (place == "FIFO")
+        QVERIFY(::mkfifo(QFile::encodeName(settings).constData(), 0644) == 0);
+    else if (place == "link")
+        QVERIFY(QFile::link(folder.filePath("elsewhere/gone.ini"), settings));
+    else if (place == "folder")
+        QVERIFY(QDir().mkdir(settings));
+    const QString program = CopyProgramInto(folder.path(), true);
+    const auto others = [written, &folder] {
+        const QStringList entries = Snapshot(folder.path());
+        return written ? Moved(entries, "Settings.ini", "") : entries;
+    };
+    const QStringList before = others();
+    const Outcome outcome = Run(program, "Chinese");
+
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.output.startsWith("chosen:导入\n"), qPrintable(outcome.output));
+    QCOMPARE(others(), before);
+    if (written) {
+        const QSettings stored(settings, QSettings::IniFormat);
+        QCOMPARE(stored.value("Setting/LanguageID").toString(), QString("0804"));
+        QCOMPARE(stored.value("Other/Kept").toString(), QString(place == "file" ? "1" : ""));
+    }
 }
 
 int main(int argc, char *argv[])

@@ -5,13 +5,17 @@
 // changed (the snapshot of the fixture folder taken before, compared after).
 
 #include "app/mainwindow.h"
+#include "records/recordingexport.h"
+#include "ui/tipdlg.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/modalanswer.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/windowdriver.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -19,7 +23,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <fcntl.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,10 +33,9 @@
 
 namespace {
 
-// How long a scan may take before a FIFO it waits on is given a writer.
-constexpr int kFifoPatienceMs = 10000;
-
-enum class UserAction { Play, Export, Rename, Delete };
+// The Raced actions change the entry only after the window has looked at it:
+// once the export folder is chosen, or once the new name is accepted.
+enum class UserAction { Play, Export, ExportRaced, Rename, RenameRaced, Delete };
 // Makes or changes entries at or below the path; false when it cannot.
 using EntryMaker = std::function<bool(const QString &path)>;
 
@@ -128,6 +132,9 @@ private slots:
     void linksWalkRealFoldersUnderTheirOwnNames();
     void fileChangedAfterListing_data();
     void fileChangedAfterListing();
+    void longExportShowsProgressAndStops();
+    void controlMarksShownVisibly_data();
+    void controlMarksShownVisibly();
     void exportIntoHostileTarget_data();
     void exportIntoHostileTarget();
     void querySyntax_data();
@@ -139,11 +146,13 @@ private:
     QStringList Names() { return TableColumn(m_window.get(), 2); }
     void ListFolder(const QString &folder);
     void WriteCalls(const QStringList &names);
-    void Perform(UserAction action, const QString &exportFolder, const QString &renameTo);
+    void Perform(UserAction action, const QString &exportFolder, const QString &renameTo,
+                 const std::function<void()> &change);
 
     std::unique_ptr<QTemporaryDir> m_archive;
     std::unique_ptr<MessageLog> m_messages;
     std::unique_ptr<MainWindow> m_window;
+    rlimit m_fileSizeLimit{};
 };
 
 void TestHostileInputs::init()
@@ -151,6 +160,7 @@ void TestHostileInputs::init()
     m_archive = std::make_unique<QTemporaryDir>();
     QVERIFY(m_archive->isValid());
     m_messages = std::make_unique<MessageLog>();
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &m_fileSizeLimit), 0);
 }
 
 void TestHostileInputs::cleanup()
@@ -160,6 +170,7 @@ void TestHostileInputs::cleanup()
     m_window.reset();
     m_messages.reset();
     m_archive.reset();
+    ::setrlimit(RLIMIT_FSIZE, &m_fileSizeLimit);
 }
 
 // Opens a window, imports the folder and lists it through a click on its
@@ -265,9 +276,8 @@ void TestHostileInputs::oddEntryBesideRecording_data()
     }) << true << false;
 }
 
-// odd.wav beside the recording valid.wav. Opening a FIFO for reading blocks
-// until a writer appears: when the scan has not ended in time the test plays
-// that writer, so that it fails instead of hanging.
+// odd.wav beside the recording valid.wav. A scan that opened a FIFO to read
+// it would wait for a writer for good: QtTest's watchdog then fails the test.
 void TestHostileInputs::oddEntryBesideRecording()
 {
     QFETCH(EntryMaker, make);
@@ -285,19 +295,9 @@ void TestHostileInputs::oddEntryBesideRecording()
             QSKIP("Running with the right to read everything (root)");
         }
     }
-    bool released = false;
-    QTimer writer;
-    writer.setSingleShot(true);
-    connect(&writer, &QTimer::timeout, [&released, odd] {
-        released = true;
-        ::close(::open(QFile::encodeName(odd).constData(), O_WRONLY | O_NONBLOCK));
-    });
-    writer.start(kFifoPatienceMs);
-
     ListFolder(Root());
     if (locked)
         QVERIFY(QFile::setPermissions(odd, ownerAll));
-    QVERIFY2(!released, "the scan blocked opening odd.wav for reading");
     const QStringList names =
         listed ? QStringList{"odd.wav", "valid.wav"} : QStringList{"valid.wav"};
     QCOMPARE(ListedRows(), RowsIn(Root(), names));
@@ -402,10 +402,49 @@ void TestHostileInputs::fileChangedAfterListing_data()
         << QStringList{"a.wav", "fresh.wav", "c.wav"} << "fresh.wav" << none;
     QTest::newRow("replaced, deleted by the user")
         << replaced << UserAction::Delete << "" << none << withoutB << "" << none;
+
+    // Links of the new name beside b.wav lead to gone.wav or sub, which a
+    // write through them would make or fill.
+    const auto linkBeside = [](const QString &target) {
+        return [target](const QString &b) {
+            const QString folder = QFileInfo(b).path();
+            return QDir(folder).mkpath("sub") && QFile::link(folder + target, folder + "/x.wav");
+        };
+    };
+    const QStringList taken{"File name exists, please re-modify!"};
+    const QStringList someFailed{"Only some files export successfully, please check!"};
+    QTest::newRow("a link of the new name that leads nowhere, renamed onto")
+        << EntryMaker(linkBeside("/gone.wav")) << UserAction::Rename << "x" << taken << all
+        << "b.wav" << none;
+    QTest::newRow("a link of the new name to a folder, renamed onto")
+        << EntryMaker(linkBeside("/sub")) << UserAction::Rename << "x" << taken << all << "b.wav"
+        << none;
+    QTest::newRow("c.wav deleted, renamed onto its listed name")
+        << EntryMaker([](const QString &b) { return QFile::remove(QFileInfo(b).path() + "/c.wav"); })
+        << UserAction::Rename << "c" << taken << all << "b.wav" << none;
+    QTest::newRow("a link of the new name that leads nowhere, made after the check")
+        << EntryMaker(linkBeside("/gone.wav")) << UserAction::RenameRaced << "x"
+        << QStringList{"Fail to rename!"} << all << "b.wav" << none;
+    QTest::newRow("swapped for a FIFO after the check, exported with c.wav")
+        << EntryMaker([](const QString &b) {
+               return QFile::remove(b) && ::mkfifo(QFile::encodeName(b).constData(), 0644) == 0;
+           })
+        << UserAction::ExportRaced << "" << someFailed << all << "b.wav" << QStringList{"c.wav"};
+    QTest::newRow("deleted after the check, exported with c.wav")
+        << deleted << UserAction::ExportRaced << "" << someFailed << all << "b.wav"
+        << QStringList{"c.wav"};
+    // The export folder takes 100 bytes a file, less than a recording.
+    QTest::newRow("exported into a folder that fills up")
+        << EntryMaker([](const QString &) {
+               const rlimit limit{100, RLIM_INFINITY};
+               return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR
+                      && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+           })
+        << UserAction::ExportRaced << "" << someFailed << all << "b.wav" << none;
 }
 
 void TestHostileInputs::Perform(UserAction action, const QString &exportFolder,
-                                const QString &renameTo)
+                                const QString &renameTo, const std::function<void()> &change)
 {
     MainWindow *window = m_window.get();
     switch (action) {
@@ -413,14 +452,18 @@ void TestHostileInputs::Perform(UserAction action, const QString &exportFolder,
         ChooseRowMenuEntry(window, 1, "Play");
         return;
     case UserAction::Export:
+    case UserAction::ExportRaced:
         ClickCheckCell(window, 1);
         ClickCheckCell(window, 2);
-        ExportTo(window, exportFolder);
+        ExportTo(window, exportFolder, action == UserAction::ExportRaced ? change : nullptr);
         return;
     case UserAction::Rename:
-        AnswerModal("RenameDialog", [renameTo](QDialog *dialog) {
+    case UserAction::RenameRaced:
+        AnswerModal("RenameDialog", [renameTo, action, change](QDialog *dialog) {
             dialog->findChild<QLineEdit *>("ledt_Rename")->setText(renameTo);
             dialog->findChild<QPushButton *>("pbtn_OK")->click();
+            if (action == UserAction::RenameRaced)
+                change();
             if (dialog->isVisible())
                 dialog->findChild<QPushButton *>("pbtn_Cancel")->click();
         });
@@ -445,11 +488,16 @@ void TestHostileInputs::fileChangedAfterListing()
     QFETCH(QStringList, exported);
     WriteCalls({"a.wav", "b.wav", "c.wav"});
     ListFolder(Root());
-    QVERIFY(change(Archive("b.wav")));
-    const QStringList before = Snapshot(Root());
+    QStringList before;
+    const auto changeB = [this, &change, &before] {
+        QVERIFY(change(Archive("b.wav")));
+        before = Snapshot(Root());
+    };
+    if (action != UserAction::ExportRaced && action != UserAction::RenameRaced)
+        changeB();
     QTemporaryDir exportFolder;
 
-    Perform(action, exportFolder.path(), renameTo);
+    Perform(action, exportFolder.path(), renameTo, changeB);
     QCOMPARE(m_messages->Take(), messages);
     QVERIFY(!IsPlayingShown(m_window.get()));
     QCOMPARE(Names(), names);
@@ -459,9 +507,91 @@ void TestHostileInputs::fileChangedAfterListing()
     for (const QString &name : exported)
         copies << name + " " + ContentHash(Archive(name));
     QStringList written;
-    for (const QFileInfo &copy : QDir(exportFolder.path()).entryInfoList(QDir::Files, QDir::Name))
+    const QDir::Filters everyFile = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QFileInfo &copy : QDir(exportFolder.path()).entryInfoList(everyFile, QDir::Name))
         written << copy.fileName() + " " + ContentHash(copy.filePath());
     QCOMPARE(written, copies);
+}
+
+// Each copy is slowed down, so that the export outlasts half a second: its
+// progress shows, and Cancel ends it at once, the copy under way removed.
+void TestHostileInputs::longExportShowsProgressAndStops()
+{
+    const QStringList names{"a.wav", "b.wav", "c.wav"};
+    for (int i = 0; i < names.size(); ++i) {
+        RecordingFields fields = CallAt(i);
+        fields.pcm = QByteArray(4 << 20, '\x01');
+        QVERIFY(WriteRecording(Archive(names[i]), fields));
+    }
+    const QStringList before = Snapshot(Root());
+    ListFolder(Root());
+    ClickButton(m_window.get(), "pbtn_SelectAll");
+    m_window->SetRecordingCopier([](const QString &source, const QString &dir,
+                                    const QString &name, const StopRequest &stopRequested) {
+        return CopyRecording(source, dir, name, [&stopRequested] {
+            QThread::msleep(20);
+            return stopRequested();
+        });
+    });
+    QString progress;
+    QElapsedTimer sinceCancel;
+    PollUntil([&progress, &sinceCancel] {
+        auto *dialog = qobject_cast<TipDlg *>(QApplication::activeModalWidget());
+        progress = dialog ? dialog->findChild<QLabel *>("label_Tip")->text() : QString();
+        if (!progress.endsWith("1/3"))
+            return false;
+        sinceCancel.start();
+        dialog->findChild<QPushButton *>("pbtn_TipWndCancel")->click();
+        return true;
+    }, 10000);
+    QTemporaryDir out;
+    ExportTo(m_window.get(), out.path());
+
+    QCOMPARE(progress, QString("Exporting, please wait... 1/3"));
+    QVERIFY2(sinceCancel.isValid() && sinceCancel.elapsed() < 100,
+             qPrintable(QString::number(sinceCancel.elapsed())));
+    QCOMPARE(m_messages->Take(), QStringList{"Only some files export successfully, please check!"});
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.wav"});
+    QCOMPARE(ContentHash(out.filePath("a.wav")), ContentHash(Archive("a.wav")));
+    QCOMPARE(Snapshot(Root()), before);
+}
+
+void TestHostileInputs::controlMarksShownVisibly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("right-to-left override") << "\u202Ertl.wav" << "\uFFFDrtl.wav";
+    QTest::newRow("bell, line feed, delete") << "a\ab\nc\x7F.wav" << "a\uFFFDb\uFFFDc\uFFFD.wav";
+    QTest::newRow("isolates and a mark") << "\u2066x\u2069\u200F.wav" << "\uFFFDx\uFFFD\uFFFD.wav";
+}
+
+// The table, the player's name label, the rename dialog's field and the
+// message of a file gone show the marks; the record, and a rename that leaves the field as shown, keep
+// the name.
+void TestHostileInputs::controlMarksShownVisibly()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    RecordingFields fields;
+    fields.pcm = SinePcm(3000);
+    QVERIFY(WriteRecording(Archive(name), fields));
+    ListFolder(Root());
+    QCOMPARE(Names(), QStringList{shown});
+    DoubleClickRow(m_window.get(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(WidgetText(m_window.get(), "label_WavFileName"), shown, 10000);
+    ClickButton(m_window.get(), "pbtn_PlayorPause");
+    QString field;
+    AnswerModal("RenameDialog", [&field](QDialog *dialog) {
+        field = dialog->findChild<QLineEdit *>("ledt_Rename")->text();
+        dialog->findChild<QPushButton *>("pbtn_OK")->click();
+    });
+    ChooseRowMenuEntry(m_window.get(), 0, "Rename");
+    QCOMPARE(field, shown.chopped(4));
+    QCOMPARE(ListedRows(), RowsIn(Root(), {name}));
+    QVERIFY(QFile::remove(Archive(name)));
+    ChooseRowMenuEntry(m_window.get(), 0, "Play");
+    QCOMPARE(m_messages->Take(), QStringList{"Invalid File: " + shown});
 }
 
 void TestHostileInputs::exportIntoHostileTarget_data()

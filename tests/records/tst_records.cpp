@@ -1,7 +1,8 @@
 // The rules of the record list that the window tests reach only in part:
-// the page count, the checked count and the names export takes.
+// the checked count and the names export takes.
 
 #include "records/recordfileops.h"
+#include "records/recordingexport.h"
 #include "records/recordquery.h"
 #include "tests/support/recordingfixture.h"
 
@@ -26,32 +27,10 @@ class TestRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void pageCount_data();
-    void pageCount();
     void movedCount_data();
     void movedCount();
     void exportTakesFreeNameForEachFile();
 };
-
-void TestRecords::pageCount_data()
-{
-    QTest::addColumn<uint>("total");
-    QTest::addColumn<int>("pageSize");
-    QTest::addColumn<int>("pages");
-
-    QTest::newRow("empty listing") << 0u << 200 << 1;
-    QTest::newRow("one full page") << 200u << 200 << 1;
-    QTest::newRow("one record more") << 201u << 200 << 2;
-    QTest::newRow("pages of 50") << 120u << 50 << 3;
-}
-
-void TestRecords::pageCount()
-{
-    QFETCH(uint, total);
-    QFETCH(int, pageSize);
-    QFETCH(int, pages);
-    QCOMPARE(PageCount(total, pageSize), pages);
-}
 
 void TestRecords::movedCount_data()
 {
@@ -85,7 +64,8 @@ void TestRecords::exportTakesFreeNameForEachFile()
         QVERIFY(WriteFileBytes(rows.last().filePath, folder.toUtf8()));
     }
 
-    QVERIFY(CopyRecordsTo(rows, out.path()));
+    for (const RecordRow &row : rows)
+        QVERIFY(CopyRecording(row.filePath, out.path(), row.fileName, [] { return false; }));
     QStringList copies = QDir(out.path()).entryList(QDir::Files);
     QCOMPARE(copies.size(), 4);
     QVERIFY(copies.removeOne("call.wav"));

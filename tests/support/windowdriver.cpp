@@ -68,9 +68,13 @@ void ImportPath(MainWindow *window, const QString &path, bool folderMode)
     ClickButton(window, QStringLiteral("pbtn_ImportFile"));
 }
 
-void ExportTo(MainWindow *window, const QString &folder)
+void ExportTo(MainWindow *window, const QString &folder, const std::function<void()> &chosen)
 {
-    window->SetPathChooser(HandingBack(folder));
+    window->SetPathChooser([folder, chosen](QWidget *, const QString &, PathKind) {
+        if (chosen)
+            chosen();
+        return folder;
+    });
     ClickButton(window, QStringLiteral("pbtn_AddToFolder"));
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class MainWindow;
 class QTreeWidgetItem;
 
@@ -14,8 +16,11 @@ class QTreeWidgetItem;
 // Imports a folder (folderMode) or a file through the Import button, the
 // import dialog and its browse button; returns when the import has ended.
 void ImportPath(MainWindow *window, const QString &path, bool folderMode = true);
-// Exports the checked rows into folder through the Export button.
-void ExportTo(MainWindow *window, const QString &folder);
+// Exports the checked rows into folder through the Export button; chosen,
+// if given, runs when the window asks for the folder, after it has looked at
+// the checked recordings.
+void ExportTo(MainWindow *window, const QString &folder,
+              const std::function<void()> &chosen = {});
 
 QTreeWidgetItem *TopLevelItem(MainWindow *window, int index);
 QStringList ChildTexts(const QTreeWidgetItem *item);
