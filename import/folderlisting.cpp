@@ -36,10 +36,11 @@ bool Admits(ListingFilter filter, const FolderEntry &entry)
 }
 
 #ifdef Q_OS_WIN
+// QDir's own filter: no hidden or system entry, no dangling link.
 QVector<FolderEntry> ReadEntries(const QString &folder)
 {
     QVector<FolderEntry> entries;
-    QDirIterator iterator(folder, QDir::AllEntries | QDir::Hidden | QDir::System);
+    QDirIterator iterator(folder, QDir::AllEntries);
     while (iterator.hasNext()) {
         iterator.next();
         const QFileInfo info = iterator.fileInfo();
@@ -49,8 +50,7 @@ QVector<FolderEntry> ReadEntries(const QString &folder)
         entry.kind = info.isDir() ? FolderEntry::Folder
                      : info.isFile() ? FolderEntry::File
                                      : FolderEntry::Other;
-        if (!entry.isLink || info.exists())
-            entries.append(entry);
+        entries.append(entry);
     }
     return entries;
 }

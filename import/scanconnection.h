@@ -16,7 +16,7 @@
 class ScanConnection
 {
 public:
-    static constexpr int kRowsPerCommit = 1000;
+    static constexpr int kRowsPerCommit = 5000;
 
     ScanConnection(const QString &connectionName, const QString &databaseName);
     ~ScanConnection();

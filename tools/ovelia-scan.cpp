@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -95,7 +96,9 @@ void RemoveWorkFiles()
 // by the signal as it would have without the handler.
 extern "C" void EndBySignal(int signalNumber)
 {
+    const int interruptedErrno = errno;
     RemoveWorkFiles();
+    errno = interruptedErrno;
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
 }
