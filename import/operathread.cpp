@@ -229,8 +229,11 @@ void OperaThread::StoreQueuedReads()
 QString OperaThread::EnterFolder(const QString &canonicalFolder, const FolderEntry &entry,
                                  const QString &absolutePath)
 {
-    if (!entry.isLink)
-        return ChildPath(canonicalFolder, entry.name);
+    if (!entry.isLink) {
+        const QString folder = ChildPath(canonicalFolder, entry.name);
+        // Below a link, the real folder may be a tree walked on its own.
+        return m_walkedTrees.contains(folder) ? QString() : folder;
+    }
     const QString target = QFileInfo(absolutePath).canonicalFilePath();
     if (target.isEmpty() || LinkSkipped(target, canonicalFolder, m_walkedTrees))
         return QString();
