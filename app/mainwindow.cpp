@@ -3,6 +3,8 @@
 #include "import/operathread.h"
 #include "records/checkboxdelegate.h"
 #include "records/tablemodel.h"
+#include "ui/applicationlook.h"
+#include "ui/focusedkeys.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/windowbackground.h"
 #include "ui_mainwindow.h"
@@ -22,6 +24,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    ApplyApplicationLook();
     if (!ScanLanguageFiles(m_languageFiles))
         EndStartup(QStringLiteral("The components were destoryed, please re-install!"), -1);
     if (!m_dbProcess.InitDatabase())
@@ -46,8 +49,10 @@ MainWindow::MainWindow(QWidget *parent)
 
 // Keys for the buttons a dispatcher presses most; each does what its button
 // does, so what the button refuses while a recording plays, the key refuses.
+// A focused slider, edit, combo box or button keeps its own keys.
 void MainWindow::InitShortcuts()
 {
+    installEventFilter(new FocusedWidgetKeys(this));
     const auto bind = [this](const QKeySequence &keys, void (MainWindow::*slot)()) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
     };

@@ -142,6 +142,7 @@ private:
     void PlayPositionChanged(qint64 position);
     void PlayStateChanged(QMediaPlayer::State state);
     void ShowTimeLabel();
+    void ShowPlaybackAtStart();
     void ShowInvalidFile(const QString &fileName);
 
     TitleStripDrag m_drag{kTitleBandHeight};

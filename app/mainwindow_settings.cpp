@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "player/qmenubutton.h"
 #include "ui/abouttip.h"
+#include "ui/applicationlook.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
@@ -18,7 +19,7 @@ const char *const kVersionSuffix = " V1.00.02.001";
 void RetranslateFilterBox(QComboBox *box, const QList<FilterItem> &items)
 {
     for (int index = 0; index < items.size() && index < box->count(); ++index)
-        box->setItemText(index, items.at(index).text);
+        SetComboItemText(box, index, items.at(index).text);
 }
 
 } // namespace
@@ -74,8 +75,14 @@ void MainWindow::LanguageChanged()
     if (!action)
         return;
     const QString path = m_languageActionFiles.value(action);
-    if (!m_translator.load(path))
+    // A failed load would empty the installed translator: try the file first.
+    QTranslator trial;
+    if (!trial.load(path) || !m_translator.load(path)) {
+        // The menu's exclusive group has moved the mark already: put it back.
+        if (m_checkedLanguageAction)
+            m_checkedLanguageAction->setChecked(true);
         return;
+    }
     m_checkedLanguageAction = action;
 
     QString identifier;

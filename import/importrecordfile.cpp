@@ -120,8 +120,10 @@ void ImportRecordFile::InitStyle()
                       QStringLiteral("ImportAndRename")});
     const QString family = DialogFontFamily();
     const QString white = QStringLiteral("#FFFFFF");
-    const PushButtonStyle browse{QStringLiteral("FolderFileBrowse"), QStringLiteral("12px"),
-                                 family, white, white, QStringLiteral("#0068b7")};
+    // The browse button of the mode not chosen is disabled, and looks it.
+    const PushButtonStyle browse{QStringLiteral("FolderFileBrowse"), QStringLiteral("12px"), family,
+                                 white, white, QStringLiteral("#0068b7"),
+                                 QStringLiteral("FolderFileBrowse"), QStringLiteral("#7d8aa3")};
     const PaddingStyle browsePadding{QStringLiteral("QPushButton"), QString(),
                                      QStringLiteral("5px"), QString(), QStringLiteral("1px")};
     const QList<QWidget *> browseButtons{ui->pbtn_folder, ui->pbtn_file};

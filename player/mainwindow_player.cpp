@@ -6,6 +6,7 @@
 #include "records/checkboxdelegate.h"
 #include "records/recordfileops.h"
 #include "records/tablemodel.h"
+#include "ui/applicationlook.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/stylesheetbuilder.h"
 #include "ui/visiblename.h"
@@ -13,11 +14,13 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QUrl>
 
 namespace {
 const char *const kZeroTime = "00:00:00";
 constexpr int kDefaultVolume = 50;
+constexpr int kArrowStepMs = 1000; // the time label's unit
 }
 
 void MainWindow::InitPlayer()
@@ -29,6 +32,11 @@ void MainWindow::InitPlayer()
     connect(&m_player, &QMediaPlayer::durationChanged, this, &MainWindow::PlayDurationChanged);
     connect(&m_player, &QMediaPlayer::positionChanged, this, &MainWindow::PlayPositionChanged);
     connect(&m_player, &QMediaPlayer::stateChanged, this, &MainWindow::PlayStateChanged);
+    ui->hs_SoundPlayProgress->SetPlaybackPosition([this] { return m_player.position(); });
+    // A click leaves no focus frame on the round and glyph buttons; Tab still reaches them.
+    for (QPushButton *button : {ui->pbtn_PreSound, ui->pbtn_PlayorPause, ui->pbtn_NextSound,
+                                ui->pbtn_Volume})
+        button->setFocusPolicy(Qt::TabFocus);
 }
 
 bool MainWindow::IsPlaying() const
@@ -49,18 +57,28 @@ void MainWindow::PlayDurationChanged(qint64 duration)
     ui->hs_SoundPlayProgress->setRange(0, int(duration));
     ui->hs_SoundPlayProgress->setEnabled(duration > 0);
     ui->hs_SoundPlayProgress->setPageStep(int(duration / 100));
+    ui->hs_SoundPlayProgress->setSingleStep(kArrowStepMs);
     m_totalTimeText = PlayTimeText(duration);
     ui->label_SoundPlayProcessAndTimeLen->setText(QLatin1String(kZeroTime) + QLatin1Char('/')
                                                   + m_totalTimeText);
     if (QMediaPlaylist *playlist = m_player.playlist())
-        ui->label_WavFileName->setText(
-            VisibleName(playlist->currentMedia().request().url().fileName()));
+        SetElidedText(ui->label_WavFileName,
+                      VisibleName(playlist->currentMedia().request().url().fileName()));
 }
 
 void MainWindow::PlayPositionChanged(qint64 position)
 {
     ui->hs_SoundPlayProgress->setValue(int(position));
     m_currentTimeText = PlayTimeText(position);
+    ShowTimeLabel();
+}
+
+// The handle goes back to the start with the time label, without seeking.
+void MainWindow::ShowPlaybackAtStart()
+{
+    const QSignalBlocker quiet(ui->hs_SoundPlayProgress);
+    ui->hs_SoundPlayProgress->setValue(0);
+    m_currentTimeText = QLatin1String(kZeroTime);
     ShowTimeLabel();
 }
 
@@ -76,6 +94,8 @@ void MainWindow::PlayStateChanged(QMediaPlayer::State state)
     SetBtnImageStyle(ui->pbtn_PlayorPause, playing ? QStringLiteral("SoundPause")
                                                    : QStringLiteral("PlaySound"));
     m_checkBoxDelegate->SetCheckable(!playing);
+    if (state == QMediaPlayer::StoppedState)
+        ShowPlaybackAtStart();
     for (QAction *action : m_languageActionFiles.keys())
         if (action != m_checkedLanguageAction)
             action->setCheckable(!playing);
@@ -122,10 +142,9 @@ void MainWindow::FillPlayList(QList<RecordRow> *records, QMediaPlaylist *playlis
     if (!records || !playlist || !player)
         return;
     player->stop();
-    m_currentTimeText = QLatin1String(kZeroTime);
     m_totalTimeText = QLatin1String(kZeroTime);
-    ShowTimeLabel();
-    ui->label_WavFileName->clear();
+    ShowPlaybackAtStart();
+    SetElidedText(ui->label_WavFileName, QString());
     FillWithCheckedRecordings(playlist, *records);
     if (playlist->isEmpty())
         return;

@@ -9,4 +9,40 @@ QPlaySlider::QPlaySlider(QWidget *parent)
     : QSlider(parent)
 {
     setStyleSheet(QString::fromLatin1(kSheet));
+    connect(this, &QAbstractSlider::actionTriggered, this, &QPlaySlider::StepFromPlayback);
+}
+
+void QPlaySlider::SetPlaybackPosition(const std::function<qint64()> &position)
+{
+    m_playbackPosition = position;
+}
+
+qint64 QPlaySlider::PlaybackPosition() const
+{
+    return m_playbackPosition ? m_playbackPosition() : value();
+}
+
+// Called after the slider has moved its position by the step from its own,
+// possibly stale, value, and before the value is set: the step is taken again
+// from where playback is.
+void QPlaySlider::StepFromPlayback(int action)
+{
+    qint64 step = 0;
+    switch (action) {
+    case SliderSingleStepAdd:
+        step = singleStep();
+        break;
+    case SliderSingleStepSub:
+        step = -singleStep();
+        break;
+    case SliderPageStepAdd:
+        step = pageStep();
+        break;
+    case SliderPageStepSub:
+        step = -pageStep();
+        break;
+    default:
+        return;
+    }
+    setSliderPosition(int(qBound<qint64>(minimum(), PlaybackPosition() + step, maximum())));
 }

@@ -65,6 +65,8 @@ void MainWindow::InitTableView()
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setModel(m_tableModel);
     table->setItemDelegate(m_checkBoxDelegate);
+    // The header's minimum, from its font, would hold the check column wider.
+    table->horizontalHeader()->setMinimumSectionSize(kCheckColumnWidth);
     for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
         table->setColumnWidth(column, kColumnWidths[column]);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);

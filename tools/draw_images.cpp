@@ -304,6 +304,7 @@ const Glyph arrowLeft = rotated(glyphTriangle, 270);
 const Glyph chevronUp = glyphChevron;
 const Glyph chevronRight = rotated(glyphChevron, 90);
 const Glyph chevronDown = rotated(glyphChevron, 180);
+const Glyph chevronLeft = rotated(glyphChevron, 270);
 const Glyph glyphNext = rotated(glyphPrevious, 180);
 
 // ---------------------------------------------------------------- button faces
@@ -317,27 +318,31 @@ struct FaceLook
 
 using FaceScheme = std::array<FaceLook, StateCount>;
 
-// Text colours of the theme decide the faces: dark text on light steel, white on blue.
+// Text colours of the theme decide the faces: dark text on light steel, white
+// on blue. Every face leaves its text colour 4.5:1 or more: the blues under
+// white text stay dark, the pressed faces under dark text light.
 const FaceScheme steelFace{{
     {"#b3c5e5", "#8da3cb", "#6d84ad", "#4b5d84", "#1f2430"},
-    {"#4ab6ff", "#0b8cf0", "#0a7ad8", "#0560b0", "#ffffff"},
-    {"#5aa2db", "#7ab8ea", "#3d82bf", {}, "#001c58"},
+    {"#1873c4", "#0f63b0", "#0a5aa3", "#06447d", "#ffffff"},
+    {"#7ab8ea", "#8fc4ef", "#3d82bf", {}, "#001c58"},
 }};
 const FaceScheme slateFace{{
-    {"#3e4c68", "#313c53", "#4a5a7b", "#1b212d", "#8fa2c9"},
+    {"#2c364b", "#262f41", "#4a5a7b", "#161a23", "#8fa2c9"},
     {"#536892", "#435579", "#6a80ab", "#252e42", "#ffffff"},
-    {"#9cafd4", "#b6c6e5", "#7c91ba", {}, "#465675"},
+    {"#c2cfe8", "#d4def0", "#7c91ba", {}, "#465675"},
 }};
 const FaceScheme blueFace{{
-    {"#2b92ec", "#1573cb", "#1267b6", "#0b4a88", "#ffffff"},
-    {"#58b8ff", "#2496f6", "#1e85dd", "#0e5ca6", "#ffffff"},
-    {"#a6c9ee", "#c2dbf5", "#7ba6d6", {}, "#0068b7"},
+    {"#1667b5", "#0d5296", "#0b4a88", "#083866", "#ffffff"},
+    {"#1873c4", "#0f63b0", "#0a5aa3", "#06447d", "#ffffff"},
+    {"#d8e8fa", "#e3effc", "#7ba6d6", {}, "#0068b7"},
 }};
 const FaceScheme tabFace{{
-    {"#272e3d", "#222835", "#303a4d", "#161a22", "#4d5c7a"},
+    {"#272e3d", "#222835", "#303a4d", "#161a22", "#a6b4d0"},
     {"#45587f", "#37476b", "#54688f", "#1e2535", "#ffffff"},
     {"#1a2029", "#262e3d", "#3a4761", {}, "#ffffff"},
 }};
+// A disabled face is flat and grey: no blue, no edge, its text dimmed to 3:1 or more.
+const FaceLook disabledFace{"#2e3646", "#2e3646", "#3a4558", {}, "#7d8aa3"};
 
 struct FaceButton
 {
@@ -361,12 +366,13 @@ QRectF faceSurface(const QRectF &area, qreal textPadding)
     return area.adjusted(0, 0, 0, -below);
 }
 
+// A thin shade at the top: the text below keeps its contrast.
 void paintPressedShadow(QPainter &p, const QRectF &surface)
 {
     p.save();
     p.setClipPath(roundedRect(surface, faceRadius));
-    QLinearGradient shade(surface.topLeft(), surface.topLeft() + QPointF(0, surface.height() * 0.45));
-    shade.setColorAt(0, QColor(0, 0, 0, 110));
+    QLinearGradient shade(surface.topLeft(), surface.topLeft() + QPointF(0, surface.height() * 0.25));
+    shade.setColorAt(0, QColor(0, 0, 0, 60));
     shade.setColorAt(1, QColor(0, 0, 0, 0));
     p.fillRect(surface, shade);
     p.restore();
@@ -385,9 +391,9 @@ void paintFaceGlyphs(QPainter &p, const QRectF &surface, const FaceButton &butto
         button.trailing(p, glyphBox(surface.right() - glyphMargin - caretSide, surface, caretSide), ink);
 }
 
-void paintFace(QPainter &p, const QRectF &area, const FaceButton &button, State state)
+void paintFaceLook(QPainter &p, const QRectF &area, const FaceButton &button, const FaceLook &look,
+                   State state)
 {
-    const FaceLook &look = (*button.scheme)[state];
     const QRectF surface = faceSurface(area, button.textPadding);
     const qreal edge = qMin(edgeThickness, area.bottom() - surface.bottom());
     if (look.edge.isValid())
@@ -399,10 +405,15 @@ void paintFace(QPainter &p, const QRectF &area, const FaceButton &button, State 
     p.drawRoundedRect(body, faceRadius, faceRadius);
     if (state == Active)
         paintPressedShadow(p, surface);
-    else
+    else if (look.edge.isValid())
         horizontalRule(p, surface.top() + 1, surface.left() + faceRadius, surface.right() - faceRadius,
                        QColor(255, 255, 255, 70));
     paintFaceGlyphs(p, surface, button, look.ink);
+}
+
+void paintFace(QPainter &p, const QRectF &area, const FaceButton &button, State state)
+{
+    paintFaceLook(p, area, button, (*button.scheme)[state], state);
 }
 
 // ---------------------------------------------------------------- glyph buttons
@@ -715,6 +726,13 @@ void addStates(std::vector<Image> &images, const QString &baseName, const QSize 
                           [paint, state](QPainter &p, const QRectF &area) { paint(p, area, State(state)); }});
 }
 
+Painter glyphImage(const Glyph &glyph, const QColor &ink, qreal scale)
+{
+    return [glyph, ink, scale](QPainter &p, const QRectF &area) {
+        glyph(p, centredSquare(area, qRound(qMin(area.width(), area.height()) * scale)), ink);
+    };
+}
+
 void addFaceButtons(std::vector<Image> &images)
 {
     const Glyph none;
@@ -730,9 +748,16 @@ void addFaceButtons(std::vector<Image> &images)
         {"Btn_ImportAndRename", {228, 46}, &blueFace, 0, none, 0, none},
         {"Btn_FolderFileBrowse", {73, 27}, &blueFace, 5, none, 0, none},
     };
-    for (const FaceButton &button : buttons)
+    for (const FaceButton &button : buttons) {
         addStates(images, QLatin1String(button.name), button.size, buttonStateNames,
                   [button](QPainter &p, const QRectF &area, State state) { paintFace(p, area, button, state); });
+        // The import dialog's browse button of the mode not chosen is disabled.
+        if (QLatin1String(button.name) == QLatin1String("Btn_FolderFileBrowse"))
+            images.push_back({QLatin1String(button.name) + QLatin1String("_Disabled"), button.size,
+                              [button](QPainter &p, const QRectF &area) {
+                                  paintFaceLook(p, area, button, disabledFace, Normal);
+                              }});
+    }
 }
 
 void addGlyphButtons(std::vector<Image> &images)
@@ -758,6 +783,9 @@ void addGlyphButtons(std::vector<Image> &images)
                   [button](QPainter &p, const QRectF &area, State state) {
                       paintGlyphButton(p, area, button, state);
                   });
+    // The progress dialog's close button, which is never enabled: a faint cross.
+    images.push_back({"Btn_MainWinClose_Disabled", {23, 23},
+                      glyphImage(glyphClose, QColor("#4b5670"), 0.4)});
 }
 
 void addLineEdits(std::vector<Image> &images)
@@ -770,13 +798,6 @@ void addLineEdits(std::vector<Image> &images)
     for (const auto &edit : edits)
         addStates(images, QStringLiteral("ED_") + QLatin1String(edit.first), edit.second, editStateNames,
                   paintEditFrame);
-}
-
-Painter glyphImage(const Glyph &glyph, const QColor &ink, qreal scale)
-{
-    return [glyph, ink, scale](QPainter &p, const QRectF &area) {
-        glyph(p, centredSquare(area, qRound(qMin(area.width(), area.height()) * scale)), ink);
-    };
 }
 
 void addSingleImages(std::vector<Image> &images)
@@ -792,6 +813,8 @@ void addSingleImages(std::vector<Image> &images)
         {"Cmb_Dropdown", {18, 18}, glyphImage(chevronDown, Colour::muted, 0.5)},
         {"Btn_FilePathTree_Open", {12, 12}, glyphImage(chevronDown, Colour::muted, 0.75)},
         {"Btn_FilePathTree_Close", {12, 12}, glyphImage(chevronRight, Colour::muted, 0.75)},
+        {"Cal_Previous", {16, 16}, glyphImage(chevronLeft, Colour::textBright, 0.625)},
+        {"Cal_Next", {16, 16}, glyphImage(chevronRight, Colour::textBright, 0.625)},
     };
     images.insert(images.end(), singles.begin(), singles.end());
 }

@@ -1,5 +1,6 @@
-// Shows the main window, its Settings menu, the calendar pop-up and every
-// dialog on the current display and saves a picture of each:
+// Shows the main window, its Settings menu, the calendar pop-up, both combo
+// pop-ups, a hovered button and every dialog on the current display and saves
+// a picture of each:
 //   screenshot <output folder> [language ID, e.g. 0409 or 0804]
 // The pictures are named <what>-<language ID>.png. Run it under Xvfb through
 // tools/screenshot.sh.
@@ -17,15 +18,20 @@
 #include "ui/tipdlg.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QCursor>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSqlQuery>
 #include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 
@@ -66,6 +72,28 @@ struct Shot
     std::function<QRect()> show;
     std::function<void()> hide;
 };
+
+// The mouse rests on the widget, which shows its hover state; away from the window otherwise.
+void HoverOver(const QWidget *widget)
+{
+    QCursor::setPos(widget ? widget->mapToGlobal(widget->rect().center()) : QPoint(1090, 690));
+}
+
+void ClosePopup()
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    HoverOver(nullptr);
+}
+
+// A combo box with its list open and the last item marked, as the mouse would mark it.
+QRect OpenCombo(QComboBox *box, const QRect &whole)
+{
+    box->setCurrentIndex(box->count() - 1);
+    box->showPopup();
+    HoverOver(nullptr);
+    return whole;
+}
 
 // Keeps a dialog on screen, not modal, while its picture is taken.
 QRect ShowDialog(std::unique_ptr<QDialog> &holder, QDialog *dialog)
@@ -121,10 +149,15 @@ int main(int argc, char *argv[])
     window.move(0, 0);
     window.show();
     ListSampleRecords(window);
+    HoverOver(nullptr);
     const QRect whole(0, 0, window.width(), window.height());
     auto *settingButton = window.findChild<QMenuButton *>(QStringLiteral("pbtn_Setting"));
     auto *beginDate = window.findChild<QDateEdit *>(QStringLiteral("dateEdit_Begin"));
+    auto *callType = window.findChild<QComboBox *>(QStringLiteral("comBox_CallType"));
+    auto *recordType = window.findChild<QComboBox *>(QStringLiteral("comBox_RecordType"));
     std::unique_ptr<QDialog> dialog;
+    const QString longName = QStringLiteral("2024-03-07 north gate dispatch, channel 4, "
+                                            "shift handover call of the night crew.wav");
 
     const QList<Shot> shots{
         {"mainwindow", [&] { return whole; }, [] {}},
@@ -142,12 +175,20 @@ int main(int argc, char *argv[])
              QMouseEvent press(QEvent::MouseButtonPress, arrow, beginDate->mapToGlobal(arrow),
                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
              QApplication::sendEvent(beginDate, &press);
+             // The month button under the mouse shows its hover state.
+             if (QWidget *popup = QApplication::activePopupWidget())
+                 HoverOver(popup->findChild<QToolButton *>(QStringLiteral("qt_calendar_monthbutton")));
              return whole;
          },
+         ClosePopup},
+        {"calltype-list", [&] { return OpenCombo(callType, whole); }, ClosePopup},
+        {"recordtype-list", [&] { return OpenCombo(recordType, whole); }, ClosePopup},
+        {"hover",
          [&] {
-             if (QWidget *popup = QApplication::activePopupWidget())
-                 popup->close();
-         }},
+             HoverOver(window.findChild<QPushButton *>(QStringLiteral("pbtn_Search")));
+             return whole;
+         },
+         [] { HoverOver(nullptr); }},
         {"messagetip",
          [&] {
              return ShowDialog(dialog, new MessageTip(Text("Delete"),
@@ -163,6 +204,20 @@ int main(int argc, char *argv[])
                                            Text("OK"), nullptr));
          },
          [&] { dialog.reset(); }},
+        {"invalid-file",
+         [&] {
+             const QRect area = ShowDialog(
+                 dialog, new MsgTipWidthSingleBtn(Text("Play"), Text("Invalid File:") + ' ' + longName,
+                                                  Text("OK"), nullptr));
+             auto *label = dialog->findChild<QLabel *>(QStringLiteral("label_MsgWithSingleBtnWndText"));
+             QToolTip::showText(label->mapToGlobal(QPoint(0, label->height() + 4)), label->toolTip(),
+                                label);
+             return area.adjusted(0, 0, 200, 0);
+         },
+         [&] {
+             QToolTip::hideText();
+             dialog.reset();
+         }},
         {"abouttip",
          [&] {
              return ShowDialog(dialog, new AboutTip(Text("About"),

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Ovelia, then takes screenshots under Xvfb of the main window, its
-# Settings menu, the calendar pop-up and every dialog, in English and Chinese:
+# Settings menu, the calendar pop-up, both filter lists, a hovered button and
+# every dialog, in English and Chinese:
 #   tools/screenshot.sh [output folder]     (default build/screenshots)
 # docs/mainwindow.png, shown in README, is the English main window.
 set -euo pipefail

@@ -1,5 +1,6 @@
 #include "ui/abouttip.h"
 
+#include "ui/applicationlook.h"
 #include "ui/dialogtheme.h"
 #include "ui/windowbackground.h"
 #include "ui_abouttip.h"
@@ -13,10 +14,11 @@ AboutTip::AboutTip(const QString &title, const QString &text, const QString &but
     setWindowFlags(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(title);
-    ui->label_AboutTip_Title->setText(title);
-    ui->label_SW_Version->setText(text);
     ui->pbtn_AboutTipBtnRes->setText(buttonText);
     InitStyle();
+    // In the theme's fonts: a long text is cut in the middle, whole in its tooltip.
+    SetElidedText(ui->label_AboutTip_Title, title);
+    SetElidedText(ui->label_SW_Version, text);
 }
 
 AboutTip::~AboutTip() = default;

@@ -14,7 +14,8 @@ QString DialogFontFamily()
 
 void StyleDialogParts(const DialogParts &parts)
 {
-    const PushButtonStyle closeButton{QStringLiteral("MainWinClose")};
+    const PushButtonStyle closeButton{QStringLiteral("MainWinClose"), {}, {}, {}, {}, {},
+                                      QStringLiteral("MainWinClose")};
     const LabelStyle text{QStringLiteral("12px"), kFamily, kWhite};
     const LabelStyle title{QStringLiteral("15px"), kFamily, kWhite};
     const PushButtonStyle wideButton{parts.wideButtonImage, QStringLiteral("15px"), kFamily,

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "ui/applicationlook.h"
 #include "ui/stylesheetbuilder.h"
 #include "ui_mainwindow.h"
 
@@ -11,6 +12,9 @@
 namespace {
 
 const QString kFamily = QStringLiteral("微软雅黑");
+// The ground of a selected or hovered list, menu or calendar entry, dark
+// enough for the accent #0091ff on it (4.7:1).
+const QString kSelectionGround = QStringLiteral("#1f2533");
 
 struct ButtonGroup
 {
@@ -63,7 +67,7 @@ void StylePushButtons(Ui::MainWindow *ui)
     const QString pale = QStringLiteral("#8fa2c9");
     const QString slate = QStringLiteral("#465675");
     const QList<ButtonGroup> groups{
-        {{ui->pbtn_Setting}, SizedButton("Settings", "15px", "#4d5c7a", white, white)},
+        {{ui->pbtn_Setting}, SizedButton("Settings", "15px", "#a6b4d0", white, white)},
         {{ui->pbtn_ImportFile}, SizedButton("Import", "12px", dark, white, navy), "8px"},
         {{ui->pbtn_SelectAll, ui->pbtn_ReverseSelect, ui->pbtn_Del},
          SizedButton("SmallSize", "12px", dark, white, navy), "6px"},
@@ -122,15 +126,17 @@ void StyleComboBoxes(Ui::MainWindow *ui)
                               "1px",     "rgba(61,76,105,127)",  "2px",
                               "18px",    "transparent",          "Dropdown",
                               "18px",    "18px",  "#FFFFFF",     "#56698c",
-                              "#0091ff", "#394860"};
-    SetStyleByKind(QStringLiteral("QComboBox"), {ui->comBox_CallType, ui->comBox_RecordType},
-                   &style);
+                              "#0091ff", kSelectionGround};
+    for (QComboBox *box : {ui->comBox_CallType, ui->comBox_RecordType}) {
+        SetComboBoxStyle(box, &style);
+        PrepareComboBox(box);
+    }
 }
 
 // The Settings menu is a child of pbtn_Setting and takes its style sheet from it.
 void StyleMenus(Ui::MainWindow *ui, QMenu *rowMenu, QMenu *treeMenu)
 {
-    const MenuStyle style{"12px", kFamily, "#FFFFFF", "#56698c", "#0091ff", "#394860"};
+    const MenuStyle style{"12px", kFamily, "#FFFFFF", "#56698c", "#0091ff", kSelectionGround};
     SetStyleByKind(QStringLiteral("QMenu"), {ui->pbtn_Setting, rowMenu, treeMenu}, &style);
 }
 
@@ -149,15 +155,16 @@ void StyleDateEdits(Ui::MainWindow *ui)
     const DateEditStyle::Edit edit{"1px",  "2px",  "12px",        kFamily,   "#a6b4d0",
                                    "rgba(61,76,105,80)",          "18px",    "18px",
                                    "transparent", "Dropdown",     "18px",    "18px"};
-    const DateEditStyle::NavigationBar navigationBar{"12px", "#394860"};
+    const DateEditStyle::NavigationBar navigationBar{"12px",    "#394860",  "#56698c",
+                                                     "#b3c5e5", "Previous", "Next"};
     const DateEditStyle::MonthButton monthButton{
         "12px", QString(), "#d6e0f2", "#FFFFFF", "#001c58", "none",
-        "12px", QString(), "#FFFFFF", "#56698c", "#0091ff", "#394860"};
+        "12px", QString(), "#FFFFFF", "#56698c", "#0091ff", kSelectionGround};
     const DateEditStyle::YearButton yearButton{
         "12px",        QString(), "#d6e0f2",     "#FFFFFF", "#001c58",  "12px",     QString(),
         "transparent", "16px",    "UpArrow",     "transparent",         "16px",     "DownArrow"};
-    const DateEditStyle::DayGrid dayGrid{"12px",    QString(), "#FFFFFF",
-                                         "#56698c", "#0091ff", "#394860"};
+    const DateEditStyle::DayGrid dayGrid{"12px",    QString(),        "#FFFFFF", "#56698c",
+                                         "#0091ff", kSelectionGround, "#b8c5de"};
     const DateEditStyle style{&edit, &navigationBar, &monthButton, &yearButton, &dayGrid};
     for (QDateEdit *dateEdit : {ui->dateEdit_Begin, ui->dateEdit_End}) {
         PrepareCalendar(dateEdit->calendarWidget());
@@ -178,8 +185,8 @@ void StyleTimeEdits(Ui::MainWindow *ui)
 void StyleTree(Ui::MainWindow *ui)
 {
     const TreeWidgetStyle::Tree tree{"0px", "0", "12px", kFamily, "#cfdfff", "transparent"};
-    const TreeWidgetStyle::Items items{"20px",    "0px",     "0px",    "#0091ff",
-                                       "#394860", "#FFFFFF", "#56698c"};
+    const TreeWidgetStyle::Items items{"20px",          "0px",     "0px",    "#0091ff",
+                                       kSelectionGround, "#FFFFFF", "#56698c"};
     const TreeWidgetStyle::Branches branches{"FilePathTree", "FilePathTree"};
     const TreeWidgetStyle style{&tree, &items, &branches};
     SetTreeWidgetStyle(ui->treeWidget, &style);

@@ -1,5 +1,6 @@
 #include "ui/messagetip.h"
 
+#include "ui/applicationlook.h"
 #include "ui/dialogtheme.h"
 #include "ui/windowbackground.h"
 #include "ui_messagetip.h"
@@ -13,11 +14,12 @@ MessageTip::MessageTip(const QString &title, const QString &text, const QString 
     setWindowFlags(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(title);
-    ui->label_MsgTip_Title->setText(title);
-    ui->label_MsgTipContent->setText(text);
     ui->pbtn_OK->setText(leftText);
     ui->pbtn_Cancel->setText(rightText);
     InitStyle();
+    // In the theme's fonts: a long text is cut in the middle, whole in its tooltip.
+    SetElidedText(ui->label_MsgTip_Title, title);
+    SetElidedText(ui->label_MsgTipContent, text);
 }
 
 MessageTip::~MessageTip() = default;

@@ -1,5 +1,6 @@
 #include "ui/msgtipwidthsinglebtn.h"
 
+#include "ui/applicationlook.h"
 #include "ui/dialogtheme.h"
 #include "ui/windowbackground.h"
 #include "ui_msgtipwidthsinglebtn.h"
@@ -13,10 +14,11 @@ MsgTipWidthSingleBtn::MsgTipWidthSingleBtn(const QString &title, const QString &
     setWindowFlags(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(title);
-    ui->label_MsgWndWithSingleBtnTitle->setText(title);
-    ui->label_MsgWithSingleBtnWndText->setText(text);
     ui->pbtn_MsgWndWithSingleBtnRes->setText(buttonText);
     InitStyle();
+    // In the theme's fonts: a long text is cut in the middle, whole in its tooltip.
+    SetElidedText(ui->label_MsgWndWithSingleBtnTitle, title);
+    SetElidedText(ui->label_MsgWithSingleBtnWndText, text);
 }
 
 MsgTipWidthSingleBtn::~MsgTipWidthSingleBtn() = default;

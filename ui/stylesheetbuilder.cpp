@@ -69,6 +69,9 @@ QString StateRules(const QString &selector, const QString &imagePrefix, const St
         .add(selector + "{color:%1;}", style.color)
         .add(selector + ":Hover{color:%1;}", style.hoverColor)
         .add(selector + ":Hover:Pressed{color:%1;}", style.pressedColor)
+        .add(selector + ":disabled{border-image:url(:/PicRes/" + imagePrefix + "_%1_Disabled.png);}",
+             style.disabledImage)
+        .add(selector + ":disabled{color:%1;}", style.disabledColor)
         .text();
 }
 
@@ -139,9 +142,17 @@ QString DateEditBoxRules(const DateEditStyle::Edit &edit)
 
 QString NavigationBarRules(const DateEditStyle::NavigationBar &bar)
 {
+    const QString button = QStringLiteral("QWidget#qt_calendar_navigationbar QToolButton");
     return Rules()
         .add("QWidget#qt_calendar_navigationbar{height:%1;}", bar.height)
         .add("QWidget#qt_calendar_navigationbar{background-color:%1;}", bar.backgroundColor)
+        .add(button + "{border:none;}" + button + ":hover{background-color:%1;}",
+             bar.buttonHoverBackground)
+        .add(button + ":pressed{background-color:%1;}", bar.buttonPressedBackground)
+        .add("QToolButton#qt_calendar_prevmonth{qproperty-icon:url(:/PicRes/Cal_%1.png);}",
+             bar.previousImage)
+        .add("QToolButton#qt_calendar_nextmonth{qproperty-icon:url(:/PicRes/Cal_%1.png);}",
+             bar.nextImage)
         .text();
 }
 
@@ -208,6 +219,7 @@ QString DayGridRules(const DateEditStyle::DayGrid &grid)
         .add("QAbstractItemView{background-color:%1;}", grid.backgroundColor)
         .add("QAbstractItemView{selection-color:%1;}", grid.selectionColor)
         .add("QAbstractItemView{selection-background-color:%1;}", grid.selectionBackground)
+        .add("QAbstractItemView:disabled{color:%1;}", grid.otherMonthColor)
         .text();
 }
 

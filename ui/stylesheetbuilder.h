@@ -18,7 +18,8 @@ class QWidget;
 // Grouped blocks point to their groups; a null group emits nothing. The
 // builder only reads the blocks during the call.
 
-// Push buttons and line edits: three state images and text in three states.
+// Push buttons and line edits: three state images and text in three states,
+// and for a widget that can be disabled, its disabled image and text colour.
 struct StateStyle
 {
     QString image{};
@@ -27,6 +28,8 @@ struct StateStyle
     QString color{};
     QString hoverColor{};
     QString pressedColor{};
+    QString disabledImage{};
+    QString disabledColor{};
 };
 using PushButtonStyle = StateStyle;
 using LineEditStyle = StateStyle;
@@ -136,10 +139,16 @@ struct DateEditStyle
         QString arrowWidth{};
         QString arrowHeight{};
     };
+    // The bar and its buttons: the month and year buttons and the two arrows,
+    // whose images are the single files Cal_<name>.png.
     struct NavigationBar
     {
         QString height{};
         QString backgroundColor{};
+        QString buttonHoverBackground{};
+        QString buttonPressedBackground{};
+        QString previousImage{};
+        QString nextImage{};
     };
     struct MonthButton
     {
@@ -173,6 +182,7 @@ struct DateEditStyle
         QString downWidth{};
         QString downImage{};
     };
+    // The days of the neighbouring months take the disabled text colour.
     struct DayGrid
     {
         QString fontSize{};
@@ -181,6 +191,7 @@ struct DateEditStyle
         QString backgroundColor{};
         QString selectionColor{};
         QString selectionBackground{};
+        QString otherMonthColor{};
     };
 
     const Edit *edit = nullptr;

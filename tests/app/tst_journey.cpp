@@ -4,7 +4,14 @@
 // disk changed. The steps build on each other and run in their order.
 
 #include "app/mainwindow.h"
+#include "import/importrecordfile.h"
+#include "player/qmenubutton.h"
+#include "player/qplayslider.h"
 #include "records/quserdefinetabview.h"
+#include "records/renamedialog.h"
+#include "ui/abouttip.h"
+#include "ui/messagetip.h"
+#include "ui/msgtipwidthsinglebtn.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/modalanswer.h"
 #include "tests/support/ownfolder.h"
@@ -17,11 +24,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSqlDatabase>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QToolTip>
@@ -29,6 +38,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -71,12 +81,12 @@ void Type(QLineEdit *edit, const QString &text)
 }
 
 // The colour that a one-property rule "selector{property:value;}" of the
-// widget's style sheet gives, as a name, #rrggbb or rgb()/rgba().
-QColor SheetColour(const QWidget *widget, const QString &selector, const QString &property)
+// style sheet gives, as a name, #rrggbb or rgb()/rgba(); invalid without one.
+QColor SheetColour(const QString &sheet, const QString &selector, const QString &property)
 {
     const QRegularExpression rule(QRegularExpression::escape(selector + '{' + property + ':')
                                   + QStringLiteral("([^;]+);"));
-    const QString value = rule.match(widget->styleSheet()).captured(1).trimmed();
+    const QString value = rule.match(sheet).captured(1).trimmed();
     const QStringList parts = QString(value).remove(QRegularExpression("rgba?|[() ]")).split(',');
     if (parts.size() < 3)
         return QColor(value);
@@ -106,6 +116,126 @@ QColor Over(const QColor &top, const QColor &bottom)
     const auto mix = [alpha](double t, double b) { return t * alpha + b * (1 - alpha); };
     return QColor::fromRgbF(mix(top.redF(), bottom.redF()), mix(top.greenF(), bottom.greenF()),
                             mix(top.blueF(), bottom.blueF()));
+}
+
+// The contrast of a button's text in each state with its state image where
+// the text lies (the image's mean there, over the window's ground): 4.5:1 or
+// more; a disabled text 3:1 or more and dimmer than the enabled one.
+QStringList ButtonStatesOutOfContrast(const QPushButton *button, const QRect &contents)
+{
+    const QString sheet = button->styleSheet();
+    const QString image = QRegularExpression("Btn_(\\w+)_Normal").match(sheet).captured(1);
+    const QSize text(button->fontMetrics().horizontalAdvance(button->text()), button->fontMetrics().height());
+    const QRect area = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, text, contents);
+    const QStringList states{"Normal", "Hover", "Pressed", "Disabled"};
+    const QStringList pseudoClasses{"", ":Hover", ":Hover:Pressed", ":disabled"};
+    QStringList failures;
+    double normal = 0;
+    for (int i = 0; i < states.size(); ++i) {
+        const QImage face(":/PicRes/Btn_" + image + '_' + states[i] + ".png");
+        QColor colour = SheetColour(sheet, "QPushButton" + pseudoClasses[i], "color");
+        const bool disabled = states[i] == "Disabled";
+        if (face.isNull() || button->text().isEmpty() || (!colour.isValid() && !disabled))
+            continue;
+        colour = colour.isValid() ? colour : SheetColour(sheet, "QPushButton", "color");
+        const QImage mean = face.scaled(button->size()).copy(area & button->rect())
+                                .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double contrast = Contrast(colour, Over(mean.pixelColor(0, 0), QColor("#1d212a")));
+        normal = normal > 0 ? normal : contrast;
+        if (disabled ? contrast < 3 || contrast > 0.8 * normal : contrast < 4.5)
+            failures << QString("%1 %2: %3").arg(button->objectName(), states[i]).arg(contrast);
+    }
+    return failures;
+}
+
+// The fixed texts of a window that neither fit their widgets in the widgets'
+// fonts (advance and ink) nor are the whole text, their tooltip, cut in the
+// middle; and its buttons' states out of contrast.
+QStringList UnfitTexts(QWidget *window)
+{
+    QStringList unfit;
+    const auto check = [&unfit](const QWidget *widget, const QString &shown, const QString &whole,
+                                const QRect &room) {
+        const QFontMetrics metrics = widget->fontMetrics();
+        if (metrics.horizontalAdvance(shown) > room.width()
+            || metrics.tightBoundingRect(shown).height() > room.height()
+            || (shown.contains(QChar(0x2026))
+                && metrics.elidedText(whole, Qt::ElideMiddle, room.width()) != shown))
+            unfit << widget->objectName() + ": " + shown;
+    };
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        auto *menu = qobject_cast<QMenu *>(widget);
+        if (!menu && !widget->isVisibleTo(window))
+            continue;
+        widget->ensurePolished();
+        const QStyle *style = widget->style();
+        QStyleOptionButton buttonOption;
+        buttonOption.initFrom(widget);
+        QStyleOptionComboBox boxOption;
+        boxOption.initFrom(widget);
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            check(label, label->text(), label->toolTip(), label->contentsRect());
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            const QRect room = style->subElementRect(QStyle::SE_PushButtonContents, &buttonOption, button);
+            check(button, button->text(), QString(), room);
+            unfit << ButtonStatesOutOfContrast(button, room);
+        } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
+            const QRect room = style->subControlRect(QStyle::CC_ComboBox, &boxOption,
+                                                     QStyle::SC_ComboBoxEditField, box);
+            for (int i = 0; i < box->count(); ++i)
+                check(box, box->itemText(i), box->itemData(i, Qt::ToolTipRole).toString(), room);
+        } else if (auto *edit = qobject_cast<QDateTimeEdit *>(widget)) {
+            const QRect field = edit->findChild<QLineEdit *>()->contentsRect();
+            check(edit, edit->text(), QString(), field.adjusted(2, 0, -2, 0)); // 2 pixels kept free
+        } else if (auto *header = qobject_cast<QHeaderView *>(widget)) {
+            const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int i = 0; i < header->count(); ++i)
+                check(header, header->model()->headerData(i, Qt::Horizontal).toString(), QString(),
+                      QRect(0, 0, header->sectionSize(i) - 2 * margin, header->height()));
+        } else if (menu) {
+            for (QAction *action : menu->actions())
+                check(menu, action->text(), QString(), menu->actionGeometry(action));
+        }
+    }
+    return unfit;
+}
+
+// Every dialog, with each text its callers give it, in the installed language.
+std::vector<std::unique_ptr<QDialog>> AllDialogs()
+{
+    const QString longName = QString("night shift ").repeated(12) + ".wav";
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    const auto tr = [](const char *source, const char *context = "MainWindow") {
+        return QCoreApplication::translate(context, source);
+    };
+    const auto note = [&](const char *context, const char *title, const char *text,
+                          const char *button, const QString &more = QString()) {
+        dialogs.emplace_back(new MsgTipWidthSingleBtn(tr(title, context), tr(text, context) + more,
+                                                      tr(button, context), nullptr));
+    };
+    note("MainWindow", "Play", "Invalid File:", "OK", ' ' + longName);
+    note("MainWindow", "Search", "Start time is greater than the end time!", "Cancel");
+    note("MainWindow", "Export", "Path error or can't write!", "Cancel");
+    note("MainWindow", "Export", "Only some files export successfully, please check!", "OK");
+    note("MainWindow", "Delete", "Only some files were deleted, please check!", "OK");
+    note("MainWindow", "Import", "Folder does not exist!", "Cancel");
+    note("MainWindow", "Rename", "Fail to rename!", "Cancel");
+    note("ImportRecordFile", "Import", "Path can not be empty!", "Cancel");
+    note("RenameDialog", "Rename", "File name exists, please re-modify!", "Cancel");
+    for (const char *error : {"The components were destoryed, please re-install!",
+                              "There were no valid language files, please re-install!",
+                              "The program ran abnormally, please run again!"})
+        note("", "Error", error, "Cancel");
+    dialogs.emplace_back(new MessageTip(tr("Delete"), tr("Are you sure want to delete these files?"),
+                                        tr("Delete"), tr("Cancel"), nullptr));
+    dialogs.emplace_back(new AboutTip(tr("About"), tr("Ovelia") + " V1.00.02.001", tr("OK"), nullptr));
+    dialogs.emplace_back(new TipDlg);
+    dialogs.emplace_back(new ImportRecordFile);
+    auto *rename = new RenameDialog;
+    rename->SetOldPath("/records/" + longName);
+    rename->ShowName();
+    dialogs.emplace_back(rename);
+    return dialogs;
 }
 
 // The tooltip the table shows for a cell, after a hover over its middle.
@@ -151,6 +281,7 @@ private:
     QTreeWidget *Tree() { return m_window->findChild<QTreeWidget *>("treeWidget"); }
     QString North(const QString &name) const { return m_archive.filePath("north/" + name); }
     void VerifyArchiveAsExpected() { QCOMPARE(Snapshot(m_archive.path()), m_expected); }
+    void VerifyTextsFit();
 
     QTemporaryDir m_archive;
     QTemporaryDir m_exportFolder;
@@ -158,6 +289,7 @@ private:
     MessageLog m_messages;
     QString m_databaseFile;
     QStringList m_expected; // the snapshot of the archive after each step
+    QMap<QWidget *, QString> m_themeSheets; // as the window was built
 };
 
 void TestUserJourney::initTestCase()
@@ -175,6 +307,20 @@ void TestUserJourney::initTestCase()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     m_databaseFile = QSqlDatabase::database().databaseName();
     QVERIFY(QFile::exists(m_databaseFile));
+    for (QWidget *widget : m_window->findChildren<QWidget *>())
+        m_themeSheets.insert(widget, widget->styleSheet());
+}
+
+// In the installed language, the window, its menus and every dialog.
+void TestUserJourney::VerifyTextsFit()
+{
+    QStringList unfit = UnfitTexts(m_window);
+    for (const auto &dialog : AllDialogs()) {
+        dialog->show();
+        unfit << UnfitTexts(dialog.get());
+    }
+    QVERIFY2(unfit.isEmpty(), qPrintable(unfit.join('\n')));
+    m_messages.Take(); // the one-button notes shown here
 }
 
 void TestUserJourney::importsArchiveAsTree()
@@ -219,11 +365,13 @@ void TestUserJourney::pagesForwardAndBack()
     QCOMPARE(DatabaseRowCount(), kNorthCount);
 }
 
-// The names show whole, a clipped cell tells its text on hover, the time
-// label has room for its text, and the texts stand out from their ground.
+// The names show whole, a clipped cell tells its text on hover, every fixed
+// text has room, and the texts stand out from their ground in every state.
 void TestUserJourney::readsWholeTextsInContrast()
 {
+    VerifyTextsFit();
     auto *table = m_window->findChild<QUserDefineTabView *>("tableView");
+    QCOMPARE(table->horizontalHeader()->sectionViewportPosition(1), 25); // the check column's width
     const QRect nameCell = table->visualRect(table->model()->index(0, 2));
     QVERIFY(CellTextFits(NorthName(0), table->fontMetrics(), nameCell));
     QCOMPARE(CellToolTip(table, 0, 2), QString());
@@ -233,22 +381,53 @@ void TestUserJourney::readsWholeTextsInContrast()
     QCOMPARE(CellToolTip(table, 0, 9), QString("Private Call"));
     table->setColumnWidth(9, callTypeWidth);
 
-    auto *timeLabel = m_window->findChild<QLabel *>("label_SoundPlayProcessAndTimeLen");
-    QVERIFY(timeLabel->fontMetrics().horizontalAdvance("00:00:00/00:00:00")
-            <= timeLabel->contentsRect().width());
-
-    const QColor tableGround = SheetColour(table, "QTableView", "background-color");
-    QVERIFY(Contrast(SheetColour(table, "QTableView::item", "color"), tableGround) >= 4.5);
+    const QColor tableGround = SheetColour(table->styleSheet(), "QTableView", "background-color");
     for (const char *name : {"dateEdit_Begin", "timeEdit_End"}) {
-        auto *edit = m_window->findChild<QWidget *>(name);
-        const QString kind = edit->metaObject()->className();
-        const QColor ground = Over(SheetColour(edit, kind, "background-color"), tableGround);
-        QVERIFY2(Contrast(SheetColour(edit, kind, "color"), ground) >= 4.5, name);
+        const QString sheet = m_window->findChild<QWidget *>(name)->styleSheet();
+        const QString kind = name[0] == 'd' ? "QDateEdit" : "QTimeEdit";
+        const QColor ground = Over(SheetColour(sheet, kind, "background-color"), tableGround);
+        QVERIFY2(Contrast(SheetColour(sheet, kind, "color"), ground) >= 4.5, name);
     }
-    auto *dateEdit = m_window->findChild<QWidget *>("dateEdit_End");
-    QVERIFY(Contrast(SheetColour(dateEdit, "QToolButton#qt_calendar_monthbutton", "color"),
-                     SheetColour(dateEdit, "QWidget#qt_calendar_navigationbar", "background-color"))
-            >= 4.5);
+    // Text and ground: the widget ("" the application), the text's selector, the
+    // ground's (the same when empty), and "selection-" for a selection's colours.
+    const QString month = "QToolButton#qt_calendar_monthbutton";
+    const QString bar = "QWidget#qt_calendar_navigationbar";
+    const QList<QStringList> pairs{
+        {"tableView", "QTableView::item", "QTableView"},
+        {"tableView", "QHeaderView", "QHeaderView:section"},
+        {"treeWidget", "QTreeWidget::item:hover"},
+        {"treeWidget", "QTreeWidget::item:selected"},
+        {"pbtn_Setting", "QMenu"},
+        {"pbtn_Setting", "QMenu::item:selected"},
+        {"comBox_CallType", "QComboBox QAbstractItemView"},
+        {"comBox_CallType", "QComboBox QAbstractItemView", "", "selection-"},
+        {"dateEdit_End", "QAbstractItemView"},
+        {"dateEdit_End", "QAbstractItemView", "", "selection-"},
+        {"dateEdit_End", month, bar},
+        {"dateEdit_End", month + ":hover", bar + " QToolButton:hover"},
+        {"dateEdit_End", "QToolButton#qt_calendar_yearbutton:hover:pressed", bar + " QToolButton:pressed"},
+        {"dateEdit_End", month + " QMenu::item:selected"},
+        {"", "QToolTip"},
+    };
+    for (const QStringList &pair : pairs) {
+        const QString sheet = pair[0].isEmpty() ? qApp->styleSheet()
+                                                : m_window->findChild<QWidget *>(pair[0])->styleSheet();
+        const QString ground = pair.value(2).isEmpty() ? pair[1] : pair[2];
+        const double contrast = Contrast(SheetColour(sheet, pair[1], pair.value(3) + "color"),
+                                         SheetColour(sheet, ground, pair.value(3) + "background-color"));
+        QVERIFY2(contrast >= 4.5, qPrintable(pair.join(' ') + ": " + QString::number(contrast)));
+    }
+    // The pop-up lists draw their items as the style sheet says, not from the palette.
+    for (const char *name : {"comBox_CallType", "comBox_RecordType"}) {
+        QAbstractItemView *list = m_window->findChild<QComboBox *>(name)->view();
+        QVERIFY(qobject_cast<QStyledItemDelegate *>(list->itemDelegate()));
+    }
+    // The neighbouring months' days are dimmed, as disabled texts may be.
+    const QString calendar = m_window->findChild<QWidget *>("dateEdit_End")->styleSheet();
+    const QColor days = SheetColour(calendar, "QAbstractItemView", "background-color");
+    const double dimmed = Contrast(SheetColour(calendar, "QAbstractItemView:disabled", "color"), days);
+    const double normal = Contrast(SheetColour(calendar, "QAbstractItemView", "color"), days);
+    QVERIFY(dimmed >= 3 && dimmed < 0.8 * normal);
 }
 
 void TestUserJourney::searchesWithFilters()
@@ -330,6 +509,17 @@ void TestUserJourney::playsPausesAndSkips()
     QTRY_COMPARE_WITH_TIMEOUT(Text("label_WavFileName"), NorthName(0), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(Text("label_SoundPlayProcessAndTimeLen").endsWith("/00:00:20"), 5000);
 
+    // The slider hears of the position once a second; Page Up on it steps on
+    // from where playback is by then, and pages no table.
+    auto *slider = m_window->findChild<QPlaySlider *>("hs_SoundPlayProgress");
+    slider->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(slider->PlaybackPosition() - slider->value() > slider->pageStep(), 5000);
+    const qint64 reached = slider->PlaybackPosition();
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    QVERIFY2(slider->value() >= reached, qPrintable(QString("%1 < %2").arg(slider->value()).arg(reached)));
+    QCOMPARE(Text("label_Page"), QString("1/2"));
+    QVERIFY(IsPlayingShown(m_window));
+
     Click(Button("pbtn_PlayorPause"));
     QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window), 5000);
     const QString pausedAt = Text("label_SoundPlayProcessAndTimeLen");
@@ -349,6 +539,12 @@ void TestUserJourney::playsPausesAndSkips()
     Click(Button("pbtn_PlayorPause"));
     QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window), 5000);
     QCOMPARE(DatabaseRowCount("where FileCheck = 1"), 3);
+    // Another page, another playlist: the handle is back at the start with the label.
+    QVERIFY(slider->value() > 0);
+    Click(Button("pbtn_NextPage"));
+    QCOMPARE(slider->value(), 0);
+    QCOMPARE(Text("label_SoundPlayProcessAndTimeLen"), QString("00:00:00/00:00:00"));
+    Click(Button("pbtn_PrePage"));
     VerifyArchiveAsExpected();
 }
 
@@ -457,6 +653,23 @@ void TestUserJourney::switchesToChinese()
                              QSettings::IniFormat);
     QCOMPARE(settings.allKeys(), QStringList{"Setting/LanguageID"});
     QCOMPARE(settings.value("Setting/LanguageID").toString(), QString("0804"));
+    // The retranslation touched no style sheet; the Chinese texts have room.
+    for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+        const QString sheet = widget->styleSheet();
+        QVERIFY2(m_themeSheets.value(widget, sheet) == sheet, qPrintable(widget->objectName()));
+    }
+    VerifyTextsFit();
+
+    // A catalog gone by the time it is chosen changes nothing: neither the
+    // language, nor its translations, nor the menu's check mark.
+    QVERIFY(QFile::remove(QCoreApplication::applicationDirPath() + "/LanguageConfig/LanguageFile_En.qm"));
+    ChoosePopupPath({QCoreApplication::translate("MainWindow", "Language"), "English"});
+    Click(Button("pbtn_Setting"));
+    QCOMPARE(Button("pbtn_Search")->text(), QString("查询"));
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Search"), QString("查询"));
+    QMenu *settingsMenu = m_window->findChild<QMenuButton *>()->GetMenu();
+    const QList<QAction *> languages = settingsMenu->actions()[0]->menu()->actions();
+    QVERIFY(languages[1]->isChecked() && !languages[0]->isChecked()); // 中文, not English
 }
 
 void TestUserJourney::closingRemovesWorkingDatabase()
