@@ -264,7 +264,7 @@ int main(int argc, char *argv[])
         out << "tree: " << root << Qt::endl;
     }
     const std::string nativeRoot = QFile::encodeName(root).toStdString();
-    const int threads = HeaderReaders::kThreads;
+    const int threads = HeaderReaders::kMaxThreads;
 
     std::vector<qint64> floors, parallelFloors, jobs, scans;
     int rows = -1;

@@ -4,13 +4,22 @@
 
 #include <algorithm>
 
-HeaderReaders::HeaderReaders(int threads, int window)
+HeaderReaders::HeaderReaders(int maxThreads, int window)
     : m_slots(size_t(std::max(1, window)))
+    , m_maxThreads(size_t(std::max(1, maxThreads)))
 {
-    for (int i = 0; i < std::max(1, threads); ++i)
-        m_threads.emplace_back([this] { ReadQueuedFiles(); });
+    const size_t processors = std::max(1u, std::thread::hardware_concurrency());
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    while (m_threads.size() < std::min(processors, m_maxThreads))
+        AddReader();
 }
 
+void HeaderReaders::AddReader()
+{
+    m_threads.emplace_back([this] { ReadQueuedFiles(); });
+}
+
+// Once stopping, no reader is added any more.
 HeaderReaders::~HeaderReaders()
 {
     {
@@ -45,7 +54,8 @@ std::vector<std::optional<ExtractedRecord>> HeaderReaders::TakeOldest()
     std::unique_lock<std::mutex> lock(m_mutex);
     Slot &oldest = SlotOf(m_taken);
     if (!oldest.done) {
-        m_fileQueued.notify_all();
+        if (m_claimed == m_taken)
+            m_fileQueued.notify_one();
         m_oldestRead.wait(lock, [&oldest] { return oldest.done; });
     }
     std::vector<std::optional<ExtractedRecord>> records;
@@ -59,6 +69,7 @@ void HeaderReaders::ReadQueuedFiles()
     QWavFileHeader holder;
     std::vector<std::pair<QString, QString>> files;
     std::vector<std::optional<ExtractedRecord>> records;
+    using Clock = std::chrono::steady_clock;
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
         ++m_idleReaders;
@@ -73,12 +84,16 @@ void HeaderReaders::ReadQueuedFiles()
             files.emplace_back(SlotOf(sequence).fileName, SlotOf(sequence).filePath);
         lock.unlock();
         records.clear();
+        const Clock::time_point started = Clock::now();
         for (const auto &[fileName, filePath] : files) {
             if (m_stopping)
                 return;
             records.push_back(ReadRecording(holder, fileName, filePath));
         }
+        const bool slow = Clock::now() - started > kSlowRead * files.size();
         lock.lock();
+        if (slow && !m_stopping && m_threads.size() < m_maxThreads)
+            AddReader();
         for (size_t i = 0; i < records.size(); ++i) {
             Slot &slot = SlotOf(first + i);
             slot.record = std::move(records[i]);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -17,14 +18,21 @@
 // `window` files are queued and not yet taken, whatever the size of the tree.
 // Queue, IsFull, HasQueued and TakeOldest belong to the one thread that owns
 // the pool.
+//
+// The pool starts with one reader per processor, which is what reads from a
+// local disk can use: more would only take the processors from the scan.
+// Reads that wait on the storage (a network share) add a reader each time,
+// up to kMaxThreads, so that their waits overlap.
 class HeaderReaders
 {
 public:
-    static constexpr int kThreads = 16;
+    static constexpr int kMaxThreads = 16;
     static constexpr int kWindow = 256;
     static constexpr size_t kFilesPerClaim = 16;
+    // Reads slower than this on average are held up by the storage.
+    static constexpr std::chrono::microseconds kSlowRead{500};
 
-    explicit HeaderReaders(int threads = kThreads, int window = kWindow);
+    explicit HeaderReaders(int maxThreads = kMaxThreads, int window = kWindow);
     ~HeaderReaders(); // readers finish the header in hand, the rest is dropped
     HeaderReaders(const HeaderReaders &) = delete;
     HeaderReaders &operator=(const HeaderReaders &) = delete;
@@ -49,9 +57,12 @@ private:
     };
 
     void ReadQueuedFiles();
+    // With the mutex held.
+    void AddReader();
     Slot &SlotOf(size_t sequence) { return m_slots[sequence % m_slots.size()]; }
 
     std::vector<Slot> m_slots;
+    const size_t m_maxThreads;
     std::vector<std::thread> m_threads;
     std::mutex m_mutex;
     std::condition_variable m_fileQueued;
