@@ -57,7 +57,6 @@ void OperaThread::SetTreeJob(QTreeWidgetItem *rootItem, const QString &path)
 
 void OperaThread::SetScanJob(const QString &path, int treeNodeID, const QString &databaseName)
 {
-    m_path = path;
     SetScanJob(QStringList(path), treeNodeID, databaseName);
 }
 

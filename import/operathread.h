@@ -100,7 +100,7 @@ private:
                         const QString &absolutePath);
     void DeleteBuiltItems();
 
-    QString m_path;
+    QString m_path; // the folder of a mode-1 job
     QStringList m_scanPaths;
     QTreeWidgetItem *m_rootItem = nullptr;
     int m_treeNodeID = -1;
