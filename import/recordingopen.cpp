@@ -64,6 +64,15 @@ qint64 ReadSome(int handle, char *buffer, qint64 size)
 }
 #endif
 
+void CloseRecordingHandle(int handle)
+{
+#ifdef Q_OS_WIN
+    _close(handle);
+#else
+    ::close(handle);
+#endif
+}
+
 // The handle of the regular file at path, and its size when opened.
 int OpenRegularFile(const QString &path, qint64 *size)
 {
@@ -81,21 +90,6 @@ int OpenRegularFile(const QString &path, qint64 *size)
 }
 
 } // namespace
-
-int OpenRecordingHandle(const QString &path)
-{
-    qint64 size = 0;
-    return OpenRegularFile(path, &size);
-}
-
-void CloseRecordingHandle(int handle)
-{
-#ifdef Q_OS_WIN
-    _close(handle);
-#else
-    ::close(handle);
-#endif
-}
 
 qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size)
 {
@@ -122,7 +116,8 @@ qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size)
 
 bool OpenRecordingFile(QFile &file, const QString &path)
 {
-    const int handle = OpenRecordingHandle(path);
+    qint64 size = 0;
+    const int handle = OpenRegularFile(path, &size);
     if (handle < 0)
         return false;
     if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

@@ -1,20 +1,14 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 class QFile;
 
-// The one way a recording is opened to be read, by the scan, the tree build
-// and the export alike. The open never blocks: the file is opened
+// The one way the program opens a file to read it: the recordings of the
+// scan and the export, and the settings file. The open never blocks: the file is opened
 // non-blocking and kept only when the opened handle is a regular file, so a
 // FIFO, a device or a folder put in a recording's place after it was listed
 // is refused instead of waited on. A check by name before opening would race.
-
-// The native handle of the opened recording (a file descriptor), or -1.
-// The caller closes it with CloseRecordingHandle.
-int OpenRecordingHandle(const QString &path);
-void CloseRecordingHandle(int handle);
 
 // Reads up to size bytes from the start of the recording at path into
 // buffer; the number of bytes read, or -1 when it could not be opened as a

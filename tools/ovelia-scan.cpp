@@ -130,10 +130,10 @@ int ScanAndPrint(const ScanOptions &options)
 {
     const bool showProgress = StandardErrorIsTerminal();
     const auto progress = [showProgress](const QStringList &paths) {
-        for (const QString &path : paths) {
-            if (showProgress)
-                PrintLine(QStringLiteral("Scanning %1...").arg(path));
-        }
+        if (!showProgress)
+            return;
+        for (const QString &path : paths)
+            PrintLine(QStringLiteral("Scanning %1...").arg(path));
     };
 
     MakeStandardOutputBinary();
