@@ -5,5 +5,4 @@
 void RegisterResources()
 {
     Q_INIT_RESOURCE(PicRes);
-    Q_INIT_RESOURCE(Lang);
 }

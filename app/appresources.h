@@ -1,4 +1,4 @@
 #pragma once
 
-// Registers the images and catalogs compiled into the application library.
+// Registers the images compiled into the application library.
 void RegisterResources();

@@ -9,6 +9,7 @@
 #include "ui/windowbackground.h"
 #include "ui_mainwindow.h"
 
+#include <QDebug>
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
@@ -72,6 +73,7 @@ void MainWindow::InitShortcuts()
 MainWindow::~MainWindow()
 {
     delete m_worker;
+    qDebug("exit thread");
     m_dbProcess.CloseDatabase();
     delete ui;
     delete m_treeMenu;

@@ -2,6 +2,7 @@
 // record list and the About box.
 
 #include "app/mainwindow.h"
+#include "app/version.h"
 #include "player/qmenubutton.h"
 #include "ui/abouttip.h"
 #include "ui/applicationlook.h"
@@ -13,8 +14,6 @@
 #include <QMenu>
 
 namespace {
-
-const char *const kVersionSuffix = " V1.00.02.001";
 
 void RetranslateFilterBox(QComboBox *box, const QList<FilterItem> &items)
 {
@@ -128,6 +127,6 @@ void MainWindow::ListNumberChanged()
 
 void MainWindow::AboutClick()
 {
-    AboutTip::ShowTip(tr("About"), tr("Ovelia") + QLatin1String(kVersionSuffix), tr("OK"),
+    AboutTip::ShowTip(tr("About"), tr("Ovelia") + VersionSuffix(ProgramVersion()), tr("OK"),
                       nullptr);
 }

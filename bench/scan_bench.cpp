@@ -10,7 +10,7 @@
 //   - floor: one thread, opendir/readdir, open, read of 216 bytes, close;
 //   - parallel floor: the same walk collecting the paths, then the reader
 //     pool's number of threads opening, reading and closing them;
-//   - job: the real mode-2 job of OperaThread, from start() to EndFindWav();
+//   - job: the import worker's scan (RecordScan), from its start to its end;
 //   - ovelia-scan: the whole program on the tree, its report to /dev/null.
 // Then, for files generated here, ovelia-scan on 3,000 of them given as
 // 3,000 PATHs against the same files as one folder.
@@ -18,7 +18,8 @@
 // not match the valid recordings (generated trees only).
 
 #include "import/headerreaders.h"
-#include "import/operathread.h"
+#include "import/recordscan.h"
+#include "store/dbprocess.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/testdatabase.h"
 
@@ -165,17 +166,12 @@ qint64 TimeParallelFloorMs(const std::string &root, int threads)
 qint64 TimeScanJobMs(const QString &root)
 {
     QSqlQuery().exec(QStringLiteral("delete from SaveViewDisp"));
-    OperaThread thread;
-    std::atomic<qint64> endedAt{-1};
+    RecordScan scan(QStringList(root), 0, WorkingDatabaseName());
     QElapsedTimer timer;
-    QObject::connect(
-        &thread, &OperaThread::EndFindWav, &thread, [&] { endedAt = timer.elapsed(); },
-        Qt::DirectConnection);
-    thread.SetScanJob(root, 0);
     timer.start();
-    thread.start();
-    thread.wait();
-    return endedAt;
+    if (!scan.Run())
+        qFatal("the scan could not store its records");
+    return timer.elapsed();
 }
 
 qint64 TimeOveliaScanMs(const QStringList &paths)

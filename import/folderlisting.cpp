@@ -30,8 +30,10 @@ bool IsHidden(const QString &name)
 
 bool Admits(ListingFilter filter, const FolderEntry &entry)
 {
+    if (IsDotEntry(entry.name))
+        return false;
     if (filter == ListingFilter::FoldersOnly)
-        return entry.kind == FolderEntry::Folder && !IsDotEntry(entry.name);
+        return entry.kind == FolderEntry::Folder;
     return entry.kind != FolderEntry::Other || entry.isLink;
 }
 
@@ -193,4 +195,24 @@ bool LinkSkipped(const QString &target, const QString &currentFolder,
 QString ChildPath(const QString &folder, const QString &name)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+FolderWalk::FolderWalk(const QString &root)
+    : m_walkedTrees(QFileInfo(root).canonicalFilePath())
+{
+}
+
+QString FolderWalk::Enter(const QString &canonicalFolder, const FolderEntry &entry,
+                          const QString &absolutePath)
+{
+    if (!entry.isLink) {
+        const QString folder = ChildPath(canonicalFolder, entry.name);
+        // Below a link, the real folder may be a tree walked on its own.
+        return m_walkedTrees.contains(folder) ? QString() : folder;
+    }
+    const QString target = QFileInfo(absolutePath).canonicalFilePath();
+    if (target.isEmpty() || LinkSkipped(target, canonicalFolder, m_walkedTrees))
+        return QString();
+    m_walkedTrees.append(target);
+    return target;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // One folder's visible entries as the scan and the tree build walk them: no
@@ -17,7 +18,7 @@ struct FolderEntry
 };
 
 enum class ListingFilter {
-    AllEntries, // files, folders and links, with "." and ".."
+    AllEntries, // files, folders and links
     FoldersOnly,
 };
 
@@ -44,3 +45,25 @@ bool LinkSkipped(const QString &target, const QString &currentFolder,
 
 // folder/name for a real folder and one of its entries.
 QString ChildPath(const QString &folder, const QString &name);
+
+// The real folders whose whole trees one walk covers under their own names,
+// for the link rule: the walk's root to start with, and the target of each
+// link followed since.
+class FolderWalk
+{
+public:
+    explicit FolderWalk(const QString &root);
+
+    // The real folder of the root; empty when the root is not there.
+    QString RootFolder() const { return m_walkedTrees.value(0); }
+
+    // The real folder that the subfolder entry of canonicalFolder, found at
+    // absolutePath, is walked as; empty when it is a link into what this walk
+    // covers anyway or onto the way down to canonicalFolder (a loop), or a
+    // real folder that is a tree of the walk on its own.
+    QString Enter(const QString &canonicalFolder, const FolderEntry &entry,
+                  const QString &absolutePath);
+
+private:
+    QStringList m_walkedTrees;
+};

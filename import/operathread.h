@@ -1,8 +1,6 @@
 #pragma once
 
-#include "import/folderlisting.h"
-#include "import/ignorerule.h"
-#include "import/qwavfileheader.h"
+#include "store/dbprocess.h"
 
 #include <QList>
 #include <QString>
@@ -12,20 +10,15 @@
 
 #include <atomic>
 #include <climits>
-#include <memory>
 #include <mutex>
 
-class HeaderReaders;
+class FolderWalk;
 class QTreeWidgetItem;
-class ScanConnection;
-
-// The file of the default connection: the working database.
-QString WorkingDatabaseName();
 
 // The import worker, one for the main window's whole life, reused for every
 // job. Mode 1 builds the subfolder items of an imported folder and emits
-// UpdataTree(); mode 2 scans a folder or a file into SaveViewDisp and emits
-// EndFindWav(). The GUI thread sets a job up and starts it only while the
+// UpdataTree(); mode 2 runs the scan of a folder or a file into SaveViewDisp
+// (RecordScan) and emits EndFindWav(). The GUI thread sets a job up and starts it only while the
 // worker is idle.
 class OperaThread : public QThread
 {
@@ -81,23 +74,9 @@ protected:
 private:
     void RunTreeJob();
     void RunScanJob();
-    void ScanPath(const QString &path);
     // folder is walked as the real folder canonicalFolder.
-    void BuildPathTree(QTreeWidgetItem *parent, const QString &folder,
+    void BuildPathTree(FolderWalk &walk, QTreeWidgetItem *parent, const QString &folder,
                        const QString &canonicalFolder);
-    void FindWavFile(const QString &folder, const QString &canonicalFolder);
-    bool IsIgnorePath(const QString &path) const;
-    // Queues the file's header read; the records are stored in walk order.
-    void ReadWavFile(const QString &fileName, const QString &filePath);
-    void StoreOldestReads();
-    void StoreQueuedReads();
-    bool JobStops() const { return m_storeFailed || isInterruptionRequested(); }
-    void StartWalk(const QString &root);
-    // The real folder that a subfolder entry of canonicalFolder is walked as;
-    // empty when it is a link into what this job walks anyway, or onto the
-    // current path.
-    QString EnterFolder(const QString &canonicalFolder, const FolderEntry &entry,
-                        const QString &absolutePath);
     void DeleteBuiltItems();
 
     QString m_path; // the folder of a mode-1 job
@@ -105,14 +84,9 @@ private:
     QTreeWidgetItem *m_rootItem = nullptr;
     int m_treeNodeID = -1;
     int m_mode = 0;
-    QWavFileHeader m_header;
 
     QVariant m_rootNodeNumber;
     QString m_databaseName;
-    IgnoreRule m_ignoreRule;
-    QStringList m_walkedTrees; // real folders whose whole tree this job walks
-    std::unique_ptr<ScanConnection> m_connection;
-    std::unique_ptr<HeaderReaders> m_readers;
     std::atomic<bool> m_storeFailed{false};
 
     std::mutex m_builtItemsMutex;

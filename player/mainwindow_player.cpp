@@ -9,7 +9,7 @@
 #include "ui/applicationlook.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/stylesheetbuilder.h"
-#include "ui/visiblename.h"
+#include "records/visiblename.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>

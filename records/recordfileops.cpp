@@ -1,7 +1,7 @@
 #include "records/recordfileops.h"
 
 #include "records/filemove.h"
-#include "ui/visiblename.h"
+#include "records/visiblename.h"
 
 #include <QFile>
 #include <QFileInfo>

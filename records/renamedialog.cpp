@@ -5,7 +5,7 @@
 #include "ui/dialogtheme.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/stylesheetbuilder.h"
-#include "ui/visiblename.h"
+#include "records/visiblename.h"
 #include "ui/windowbackground.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "records/tablemodel.h"
 
-#include "ui/visiblename.h"
+#include "records/visiblename.h"
 
 #include <QColor>
 
@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kCheckColumn = 0;
 constexpr int kColumnCount = 12;
-constexpr int kFilePathSection = FieldFilePath;
 const int kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
 
 // Column 10 shows SendFre and column 11 RecFre under these headers.
@@ -117,8 +116,6 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
         return QVariant();
     if (section >= 0 && section < kColumnCount)
         return tr(kHeaderTexts[section]);
-    if (section == kFilePathSection)
-        return QStringLiteral("File Path");
     return QString();
 }
 

@@ -3,9 +3,27 @@
 #include "store/schema.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
+#include <QThread>
+
+namespace {
+
+// Names taken one after the other, each a millisecond later than the last.
+constexpr int kNamesTried = 1000;
+
+QString NameAfter(const Clock &clock, const QString &takenName)
+{
+    QString name = WorkingDatabaseFileName(clock());
+    while (name == takenName) {
+        QThread::usleep(200);
+        name = WorkingDatabaseFileName(clock());
+    }
+    return name;
+}
+
+} // namespace
 
 DbProcess::DbProcess(QObject *parent)
     : QObject(parent)
@@ -14,21 +32,14 @@ DbProcess::DbProcess(QObject *parent)
 
 bool DbProcess::InitDatabase()
 {
-    const QString name = WorkingDatabaseFileName(QDateTime::currentDateTime());
+    m_path = CreateWorkingDatabaseFile(QCoreApplication::applicationDirPath());
+    if (m_path.isEmpty())
+        return false;
     m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    m_path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
     m_database.setDatabaseName(m_path);
-    if (!m_database.open())
+    if (!m_database.open() || !CreateWorkingTables(m_database))
         return false;
-
-    QSqlQuery query(m_database);
-    query.exec(QStringLiteral("drop table SaveViewDisp"));
-    query.clear();
-    query.exec(QStringLiteral("drop table IgnorePathTab"));
-    query.clear();
-    if (!CreateWorkingTables(m_database))
-        return false;
-    query.exec(QStringLiteral("PRAGMA synchronous = OFF;"));
+    QSqlQuery(m_database).exec(QStringLiteral("PRAGMA synchronous = OFF;"));
     return true;
 }
 
@@ -40,4 +51,25 @@ bool DbProcess::CloseDatabase()
     if (!m_path.isEmpty())
         QFile::remove(m_path);
     return true;
+}
+
+QString WorkingDatabaseName()
+{
+    return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
+        .databaseName();
+}
+
+QString CreateWorkingDatabaseFile(const QString &folder, const Clock &clock)
+{
+    QString name;
+    for (int attempt = 0; attempt < kNamesTried; ++attempt) {
+        name = NameAfter(clock, name);
+        const QString path = folder + QLatin1Char('/') + name;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+            return QString();
+    }
+    return QString();
 }

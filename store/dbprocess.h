@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
+
+#include <functional>
 
 // The per-run working database: a new SQLite file beside the executable,
 // registered as the default connection, removed again at the end of the run.
@@ -16,9 +19,19 @@ public:
     bool InitDatabase();
     bool CloseDatabase();
 
-    QString DatabasePath() const { return m_path; }
-
 private:
     QSqlDatabase m_database;
     QString m_path;
 };
+
+// The file of the default connection: the working database.
+QString WorkingDatabaseName();
+
+using Clock = std::function<QDateTime()>;
+
+// Creates a new, empty working database file in folder, named by the time
+// that clock gives (WorkingDatabaseFileName); never a file that exists
+// already: when the name is taken, the next millisecond's name is tried.
+// The file's path, or empty when none could be created.
+QString CreateWorkingDatabaseFile(const QString &folder,
+                                  const Clock &clock = &QDateTime::currentDateTime);

@@ -8,6 +8,7 @@
 #include "app/appresources.h"
 #include "app/languages.h"
 #include "app/mainwindow.h"
+#include "app/version.h"
 #include "import/importrecordfile.h"
 #include "player/qmenubutton.h"
 #include "records/renamedialog.h"
@@ -221,7 +222,7 @@ int main(int argc, char *argv[])
         {"abouttip",
          [&] {
              return ShowDialog(dialog, new AboutTip(Text("About"),
-                                                    Text("Ovelia") + QStringLiteral(" V1.00.02.001"),
+                                                    Text("Ovelia") + VersionSuffix(ProgramVersion()),
                                                     Text("OK"), nullptr));
          },
          [&] { dialog.reset(); }},

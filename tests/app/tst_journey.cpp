@@ -4,6 +4,7 @@
 // disk changed. The steps build on each other and run in their order.
 
 #include "app/mainwindow.h"
+#include "app/version.h"
 #include "import/importrecordfile.h"
 #include "player/qmenubutton.h"
 #include "player/qplayslider.h"
@@ -228,7 +229,7 @@ std::vector<std::unique_ptr<QDialog>> AllDialogs()
         note("", "Error", error, "Cancel");
     dialogs.emplace_back(new MessageTip(tr("Delete"), tr("Are you sure want to delete these files?"),
                                         tr("Delete"), tr("Cancel"), nullptr));
-    dialogs.emplace_back(new AboutTip(tr("About"), tr("Ovelia") + " V1.00.02.001", tr("OK"), nullptr));
+    dialogs.emplace_back(new AboutTip(tr("About"), tr("Ovelia") + VersionSuffix(ProgramVersion()), tr("OK"), nullptr));
     dialogs.emplace_back(new TipDlg);
     dialogs.emplace_back(new ImportRecordFile);
     auto *rename = new RenameDialog;

@@ -108,7 +108,6 @@ void TestOperaThread::init()
 
 void TestOperaThread::cleanup()
 {
-    QTest::ignoreMessage(QtDebugMsg, "exit thread");
     m_worker.reset();
     m_tree.clear();
     m_database.reset();

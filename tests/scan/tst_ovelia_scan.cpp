@@ -1,7 +1,7 @@
 // Runs the real ovelia-scan, built beside this test, on an archive of
 // recordings written byte by byte, as a script would run it.
 
-#include "import/scanreport.h"
+#include "tools/ovelia-scan/scanarguments.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/recordingfixture.h"
 

@@ -13,26 +13,10 @@
 class QIODevice;
 class QSqlDatabase;
 
-// The building blocks of ovelia-scan, the headless scan of recording folders
-// into a listing on standard output.
+// The report of ovelia-scan, the headless scan of recording folders into a
+// listing on standard output.
 
 enum class ReportFormat { Csv, Json };
-
-// What the command line asks for.
-struct ScanOptions
-{
-    bool help = false;
-    ReportFormat format = ReportFormat::Csv;
-    QStringList paths;
-    // Why the arguments are not usable, in one line; empty when they are.
-    QString error;
-};
-
-// arguments as QCoreApplication::arguments() gives them, the program first.
-ScanOptions ParseScanArguments(const QStringList &arguments);
-QString ScanUsage();
-// The error for the first path that names no file or folder, or empty.
-QString MissingPathError(const QStringList &paths);
 
 // The names of the report's columns, in the order of ReportFields(): the
 // header line of the CSV report and the keys of the JSON objects.

@@ -1,12 +1,12 @@
 // ovelia-scan [--format csv|json] PATH...: the import scan without a window,
 // the listing on standard output. See ScanUsage() for the details.
 
-#include "import/scanreport.h"
+#include "tools/ovelia-scan/scanarguments.h"
+#include "tools/ovelia-scan/scanreport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -161,8 +161,6 @@ int ScanAndPrint(const ScanOptions &options)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    // The import worker's debug line would spoil a script's standard error.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     const ScanOptions options = ParseScanArguments(QCoreApplication::arguments());
     if (options.help) {

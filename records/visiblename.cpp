@@ -1,4 +1,4 @@
-#include "ui/visiblename.h"
+#include "records/visiblename.h"
 
 namespace {
 

@@ -1,0 +1,105 @@
+#include "import/recordscan.h"
+
+#include "import/headerreaders.h"
+#include "import/scanconnection.h"
+
+#include <QFileInfo>
+
+namespace {
+
+bool HasWavSuffix(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+RecordScan::RecordScan(const QStringList &paths, int treeNodeID, const QString &databaseName,
+                       StopRequest stopRequested)
+    : m_paths(paths)
+    , m_treeNodeID(treeNodeID)
+    , m_databaseName(databaseName)
+    , m_stopRequested(std::move(stopRequested))
+{
+}
+
+RecordScan::~RecordScan() = default;
+
+bool RecordScan::Run()
+{
+    m_connection = std::make_unique<ScanConnection>(
+        QStringLiteral("RecordScan-%1").arg(quintptr(this), 0, 16), m_databaseName);
+    m_ignoreRule = IgnoreRule(m_connection->IgnorePaths(m_treeNodeID));
+    m_readers = std::make_unique<HeaderReaders>();
+    m_storeFailed = !m_connection->IsOpen();
+    for (const QString &path : qAsConst(m_paths)) {
+        if (Stops())
+            break;
+        ScanPath(path);
+    }
+    StoreQueuedReads();
+    m_readers.reset();
+    // After a stop the indexes are left to a later scan, so that it ends at once.
+    if (!m_storeFailed && !m_connection->Finish(!m_stopRequested()))
+        m_storeFailed = true;
+    m_connection.reset();
+    return !m_storeFailed;
+}
+
+void RecordScan::ScanPath(const QString &path)
+{
+    const QFileInfo target(path);
+    if (target.isFile()) {
+        if (!m_ignoreRule.Hides(target.absoluteFilePath()))
+            ReadWavFile(target.fileName(), path);
+        return;
+    }
+    m_walk.emplace(path);
+    FindWavFile(path, m_walk->RootFolder());
+}
+
+void RecordScan::FindWavFile(const QString &folder, const QString &canonicalFolder)
+{
+    const QString listedFolder = ListedFolderPath(folder) + QLatin1Char('/');
+    const QString absolutePrefix = AbsoluteFolderPrefix(folder);
+    for (const FolderEntry &entry : ListFolder(folder, ListingFilter::AllEntries)) {
+        if (entry.kind == FolderEntry::File) {
+            if (!m_ignoreRule.IsEmpty() && m_ignoreRule.Hides(absolutePrefix + entry.name))
+                continue;
+            if (HasWavSuffix(entry.name))
+                ReadWavFile(entry.name, listedFolder + entry.name);
+        } else if (entry.kind == FolderEntry::Folder) {
+            const QString absolutePath = absolutePrefix + entry.name;
+            if (m_ignoreRule.Hides(absolutePath))
+                continue;
+            const QString walkedAs = m_walk->Enter(canonicalFolder, entry, absolutePath);
+            if (walkedAs.isEmpty())
+                continue;
+            FindWavFile(absolutePath, walkedAs);
+        }
+        if (Stops())
+            return;
+    }
+}
+
+void RecordScan::ReadWavFile(const QString &fileName, const QString &filePath)
+{
+    if (m_readers->IsFull())
+        StoreOldestReads();
+    m_readers->Queue(fileName, filePath);
+}
+
+void RecordScan::StoreOldestReads()
+{
+    for (const std::optional<ExtractedRecord> &record : m_readers->TakeOldest()) {
+        if (record && !m_storeFailed && !m_connection->Insert(*record))
+            m_storeFailed = true;
+    }
+}
+
+// After a stop, the reads still queued are dropped.
+void RecordScan::StoreQueuedReads()
+{
+    while (m_readers->HasQueued() && !Stops())
+        StoreOldestReads();
+}

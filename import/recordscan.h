@@ -1,0 +1,57 @@
+#pragma once
+
+#include "import/folderlisting.h"
+#include "import/ignorerule.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class HeaderReaders;
+class ScanConnection;
+
+// The import of recordings into SaveViewDisp: walks each path (a folder,
+// recursively, or a single file) in order, leaves out what the import path's
+// ignore rule hides, reads the headers of the ".wav" files on a pool of
+// reader threads and inserts one row per valid recording, in walk order,
+// through a connection of its own to the working database file.
+class RecordScan
+{
+public:
+    // Asked between files and folders; true ends the scan early, keeping the
+    // rows stored so far and leaving the listing's indexes to a later scan.
+    using StopRequest = std::function<bool()>;
+
+    RecordScan(const QStringList &paths, int treeNodeID, const QString &databaseName,
+               StopRequest stopRequested = [] { return false; });
+    ~RecordScan();
+    RecordScan(const RecordScan &) = delete;
+    RecordScan &operator=(const RecordScan &) = delete;
+
+    // Runs the whole scan on the calling thread; false when it stopped
+    // because its records could not be stored (the database's disk full or
+    // not writable). The records stored before stay.
+    bool Run();
+
+private:
+    void ScanPath(const QString &path);
+    void FindWavFile(const QString &folder, const QString &canonicalFolder);
+    // Queues the file's header read; the records are stored in walk order.
+    void ReadWavFile(const QString &fileName, const QString &filePath);
+    void StoreOldestReads();
+    void StoreQueuedReads();
+    bool Stops() const { return m_storeFailed || m_stopRequested(); }
+
+    QStringList m_paths;
+    int m_treeNodeID;
+    QString m_databaseName;
+    StopRequest m_stopRequested;
+    IgnoreRule m_ignoreRule;
+    std::optional<FolderWalk> m_walk;
+    std::unique_ptr<ScanConnection> m_connection;
+    std::unique_ptr<HeaderReaders> m_readers;
+    bool m_storeFailed = false;
+};

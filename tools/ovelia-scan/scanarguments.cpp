@@ -1,0 +1,77 @@
+#include "tools/ovelia-scan/scanarguments.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+
+std::optional<ReportFormat> FormatNamed(const QString &name)
+{
+    if (name == QLatin1String("csv"))
+        return ReportFormat::Csv;
+    if (name == QLatin1String("json"))
+        return ReportFormat::Json;
+    return std::nullopt;
+}
+
+} // namespace
+
+ScanOptions ParseScanArguments(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show the usage."));
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Report format."),
+                                    QStringLiteral("csv|json"), QStringLiteral("csv"));
+    parser.addOptions({help, format});
+
+    ScanOptions options;
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    options.help = parser.isSet(help);
+    if (options.help)
+        return options;
+    options.paths = parser.positionalArguments();
+    const std::optional<ReportFormat> chosen = FormatNamed(parser.value(format));
+    if (!chosen)
+        options.error =
+            QStringLiteral("unknown format '%1', use csv or json").arg(parser.value(format));
+    else if (options.paths.isEmpty())
+        options.error = QStringLiteral("no PATH given, see --help");
+    else
+        options.format = *chosen;
+    return options;
+}
+
+QString ScanUsage()
+{
+    return QStringLiteral(
+        "Usage: ovelia-scan [--format csv|json] PATH...\n"
+        "Scans each PATH, a folder (with all its subfolders) or a single recording,\n"
+        "and prints one record per valid recording, ordered by start time, then path.\n"
+        "\n"
+        "  --format csv   CSV with a header line, RFC 4180 quoting, CRLF line ends (default)\n"
+        "  --format json  one JSON array of objects, one object a line\n"
+        "  -h, --help     show this text\n"
+        "\n"
+        "Columns (CSV order, JSON keys): file_name, start_time, duration, calling_id,\n"
+        "receive_id, radio_id, record_type, call_type, transmit_frequency,\n"
+        "receive_frequency, file_path, channel_type. The values are the texts of the\n"
+        "record table (\"-\" where it shows none); channel_type is the raw code.\n"
+        "\n"
+        "Exit status: 0 done, 1 the working database or the output failed,\n"
+        "2 bad arguments or a PATH that does not exist.\n");
+}
+
+QString MissingPathError(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (!QFileInfo::exists(path))
+            return QStringLiteral("no such file or folder: %1").arg(path);
+    }
+    return QString();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "tools/ovelia-scan/scanreport.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for.
+struct ScanOptions
+{
+    bool help = false;
+    ReportFormat format = ReportFormat::Csv;
+    QStringList paths;
+    // Why the arguments are not usable, in one line; empty when they are.
+    QString error;
+};
+
+// arguments as QCoreApplication::arguments() gives them, the program first.
+ScanOptions ParseScanArguments(const QStringList &arguments);
+QString ScanUsage();
+// The error for the first path that names no file or folder, or empty.
+QString MissingPathError(const QStringList &paths);
