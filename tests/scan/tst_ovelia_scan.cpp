@@ -5,6 +5,7 @@
 #include "tests/support/filesnapshot.h"
 #include "tests/support/recordingfixture.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kRunTimeoutMs = 60000;
+constexpr int kRunTimeoutMs = 10000;
 constexpr quint32 kBytesPerSecond = 16000; // the fixture's byte rate
 
 const QString kHeader = "file_name,start_time,duration,calling_id,receive_id,radio_id,"
@@ -96,14 +97,28 @@ RecordingFields OmegaRecording()
     return fields;
 }
 
-// How a run is ended before its report is read: by a signal, by its reader
-// going away, or by a limit on the size of the files it writes.
-enum class Ending { Terminate, Interrupt, ReaderGone, FileSizeLimit };
+// How a run is ended: by a signal while it scans or while it waits to write
+// its report, by its reader going away, or by a limit on the size of the
+// files it writes.
+enum class Ending { SignalScanning, SignalReporting, ReaderGone, FileSizeLimit };
 
-// Recordings enough for a report larger than a pipe holds.
+// Recordings enough for a report larger than a pipe holds; scanned this many
+// times over, for a scan that lasts.
 constexpr int kLongReportRecordings = 1500;
+constexpr int kLongScanPaths = 20;
 // Once this much is in the pipe, the report is being written.
 constexpr int kReportUnderWay = 32768;
+
+// True when a working database below folder is being written: its journal
+// exists from a batch's first row to its commit.
+bool WorkingJournalExists(const QString &folder)
+{
+    for (const QString &work : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (QFileInfo::exists(folder + "/" + work + "/scan.db-journal"))
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -114,212 +129,174 @@ class TestOveliaScan : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        QVERIFY(m_archive.isValid() && m_long.isValid());
+        QVERIFY(QFileInfo::exists(QCoreApplication::applicationDirPath() + "/ovelia-scan"));
+        QVERIFY(WriteRecording(Path("first/a_layout80.wav"), CallRecording(RecordingLayout::Layout80, 1, 2, 65)));
+        QVERIFY(WriteRecording(Path("first/b_layout85.wav"), CallRecording(RecordingLayout::Layout85, 0, 3, 3725)));
+        QVERIFY(WriteRecording(Path("first/deeper/call, \"one\".wav"), LiveRecording()));
+        RecordingFields noMarker;
+        noMarker.marker = "radio_recordeX";
+        QVERIFY(WriteRecording(Path("first/broken.wav"), noMarker));
+        QVERIFY(WriteRecording(Path("first/valid but not wav.txt")));
+        QVERIFY(WriteRecording(Path(QString::fromUtf8("second/通话 Ωmega.wav")), OmegaRecording()));
+        m_archiveSnapshot = Snapshot(m_archive.path());
+        for (int i = 0; i < kLongReportRecordings; ++i)
+            QVERIFY(WriteRecording(m_long.filePath(QStringLiteral("%1/%2.wav").arg(i % 10).arg(i))));
+    }
+    void init()
+    {
+        m_temporary = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_temporary->isValid());
+    }
 
-    void runs_data();
-    void runs();
-    void unusableTemporaryFolder();
-    void endingEarlyRemovesTheWorkingFolder_data();
-    void endingEarlyRemovesTheWorkingFolder();
+    void runs_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+        auto report = [](const char *tag, const QStringList &arguments, const QString &output) {
+            QTest::newRow(tag) << arguments << 0 << output << QString();
+        };
+        auto refusal = [](const char *tag, const QStringList &arguments, const QString &error) {
+            QTest::newRow(tag) << arguments << 2 << QString() << "ovelia-scan: " + error + "\n";
+        };
+        report("folder with both layouts, recursively", {"@first"}, kHeader + kLiveCsv + kLayout80Csv + kLayout85Csv);
+        report("two folders merged by start time, csv chosen", {"--format", "csv", "@first", "@second"},
+               kHeader + kLiveCsv + kOmegaCsv + kLayout80Csv + kLayout85Csv);
+        report("single file and folder", {"@second", "@first/deeper/call, \"one\".wav"}, kHeader + kLiveCsv + kOmegaCsv);
+        report("invalid single file", {"@first/broken.wav"}, kHeader);
+        report("json", {"--format", "json", "@second", "@first/deeper"}, kJson);
+        report("help with a path", {"--format", "json", "@first", "--help"}, ScanUsage());
+        refusal("missing path", {"@first", "@missing"}, "no such file or folder: %1/missing");
+        refusal("unknown option", {"--fast", "@first"}, "Unknown option 'fast'.");
+        refusal("no path", {}, "no PATH given, see --help");
+    }
+    // The working database goes away, and nothing in the archive changes.
+    void runs()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        const Outcome outcome = Run(arguments.replaceInStrings(QRegularExpression("^@"), m_archive.path() + "/"), m_temporary->path());
+        QCOMPARE(outcome.exitCode, exitCode);
+        QCOMPARE(QString::fromUtf8(outcome.output), InArchive(output));
+        QCOMPARE(QString::fromUtf8(outcome.errors), InArchive(errors));
+        QCOMPARE(QDir(m_temporary->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), QStringList());
+        QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
+    }
+
+    // Shows too that the working database is made where TMPDIR says: here a file.
+    void unusableTemporaryFolder()
+    {
+        const QString notAFolder = Path("first/broken.wav");
+        const Outcome outcome = Run({Path("first")}, notAFolder);
+        QCOMPARE(outcome.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(outcome.errors), "ovelia-scan: cannot make the working database in " + notAFolder + "\n");
+        QCOMPARE(outcome.output, QByteArray());
+        QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
+    }
+
+    void endingEarlyRemovesTheWorkingFolder_data()
+    {
+        QTest::addColumn<Ending>("ending");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("exitCode"); // the signal's number when ended by it
+        QTest::addColumn<QString>("errors");
+        for (const auto &[name, signal] : {std::pair("SIGTERM", SIGTERM), {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}})
+            QTest::addRow("%s while scanning", name) << Ending::SignalScanning << signal << signal << QString();
+        QTest::newRow("SIGTERM while reporting") << Ending::SignalReporting << SIGTERM << SIGTERM << QString();
+        QTest::newRow("SIGINT while reporting") << Ending::SignalReporting << SIGINT << SIGINT << QString();
+        QTest::newRow("reader gone") << Ending::ReaderGone << 0 << 1 << "ovelia-scan: cannot write the report: Broken pipe\n";
+        QTest::newRow("disk full") << Ending::FileSizeLimit << 0 << 1
+                                   << "ovelia-scan: cannot store the records in the working database in %2: the disk is full or not writable\n";
+    }
+    // The report goes into a FIFO that is not read: once the pipe is full, the
+    // program waits there with its working database made, until it is ended.
+    // A scan of the long folder many times over is ended while its rows go
+    // in, before any of the report. Nothing of the working folder is left.
+    void endingEarlyRemovesTheWorkingFolder()
+    {
+        QFETCH(Ending, ending);
+        QFETCH(int, signal);
+        QFETCH(int, exitCode);
+        QFETCH(QString, errors);
+        const QString work = m_temporary->filePath("work"), fifo = m_temporary->filePath("report");
+        QVERIFY(QDir().mkpath(work) && ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", work);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setStandardOutputFile(fifo);
+        QStringList command{QCoreApplication::applicationDirPath() + "/ovelia-scan"};
+        for (int i = 0; i < (ending == Ending::SignalScanning ? kLongScanPaths : 1); ++i)
+            command << m_long.path();
+        if (ending == Ending::FileSizeLimit)
+            command.prepend("--fsize=40000");
+        process.start(ending == Ending::FileSizeLimit ? "prlimit" : command.takeFirst(), command);
+        QVERIFY2(process.waitForStarted(kRunTimeoutMs), "ovelia-scan did not start within 10 s");
+        int buffered = 0;
+        if (ending == Ending::SignalScanning) {
+            const QDeadlineTimer deadline(kRunTimeoutMs);
+            while (!WorkingJournalExists(work) && process.state() == QProcess::Running && !deadline.hasExpired())
+                QThread::usleep(100);
+            QVERIFY2(WorkingJournalExists(work), "no rows written to a working database within 10 s");
+        } else if (ending != Ending::FileSizeLimit) {
+            QTRY_VERIFY2_WITH_TIMEOUT(process.state() != QProcess::Running || (::ioctl(reader, FIONREAD, &buffered) == 0 && buffered >= kReportUnderWay),
+                                      "a report under way within 10 s", kRunTimeoutMs);
+        }
+        if (ending == Ending::ReaderGone)
+            ::close(reader);
+        else if (signal != 0)
+            ::kill(pid_t(process.processId()), signal);
+        QVERIFY2(process.waitForFinished(kRunTimeoutMs), "ovelia-scan did not end within 10 s");
+        if (ending == Ending::SignalScanning)
+            QVERIFY2(::ioctl(reader, FIONREAD, &buffered) == 0 && buffered == 0, "the scan had ended before the signal");
+        if (ending != Ending::ReaderGone)
+            ::close(reader);
+        QCOMPARE(process.exitStatus(), signal != 0 ? QProcess::CrashExit : QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), exitCode);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), errors.replace("%2", work));
+        QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
 
 private:
     QString Path(const QString &relative) const { return m_archive.filePath(relative); }
-    QStringList WithPaths(const QStringList &arguments) const;
-    Outcome Run(const QStringList &arguments, const QString &temporaryFolder) const;
-    Outcome Run(const QStringList &arguments) const { return Run(arguments, m_temporary->path()); }
-    QStringList TemporaryEntries() const;
     // The text with %1 standing for the archive folder.
     QString InArchive(QString text) const { return text.replace("%1", m_archive.path()); }
 
+    static Outcome Run(const QStringList &arguments, const QString &temporaryFolder)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"TMPDIR", "TMP", "TEMP"})
+            environment.insert(name, temporaryFolder);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + "/ovelia-scan", arguments);
+        Outcome outcome;
+        if (!process.waitForFinished(kRunTimeoutMs)) {
+            process.kill();
+            process.waitForFinished(kRunTimeoutMs);
+            outcome.errors = "(did not end within 10 s)";
+            return outcome;
+        }
+        if (process.exitStatus() == QProcess::NormalExit)
+            outcome.exitCode = process.exitCode();
+        outcome.output = process.readAllStandardOutput();
+        outcome.errors += process.readAllStandardError();
+        return outcome;
+    }
+
     QTemporaryDir m_archive;
+    QTemporaryDir m_long;
     QStringList m_archiveSnapshot;
     std::unique_ptr<QTemporaryDir> m_temporary;
 };
 
-void TestOveliaScan::initTestCase()
-{
-    QVERIFY(m_archive.isValid());
-    QVERIFY(QFileInfo::exists(QCoreApplication::applicationDirPath() + "/ovelia-scan"));
-
-    QVERIFY(WriteRecording(Path("first/a_layout80.wav"),
-                           CallRecording(RecordingLayout::Layout80, 1, 2, 65)));
-    QVERIFY(WriteRecording(Path("first/b_layout85.wav"),
-                           CallRecording(RecordingLayout::Layout85, 0, 3, 3725)));
-    QVERIFY(WriteRecording(Path("first/deeper/call, \"one\".wav"), LiveRecording()));
-    RecordingFields noMarker;
-    noMarker.marker = "radio_recordeX";
-    QVERIFY(WriteRecording(Path("first/broken.wav"), noMarker));
-    QVERIFY(WriteRecording(Path("first/valid but not wav.txt")));
-    QVERIFY(WriteRecording(Path(QString::fromUtf8("second/通话 Ωmega.wav")), OmegaRecording()));
-    m_archiveSnapshot = Snapshot(m_archive.path());
-}
-
-void TestOveliaScan::init()
-{
-    m_temporary = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_temporary->isValid());
-}
-
-// "@name" stands for that entry of the archive.
-QStringList TestOveliaScan::WithPaths(const QStringList &arguments) const
-{
-    QStringList resolved;
-    for (const QString &argument : arguments)
-        resolved.append(argument.startsWith('@') ? Path(argument.mid(1)) : argument);
-    return resolved;
-}
-
-Outcome TestOveliaScan::Run(const QStringList &arguments, const QString &temporaryFolder) const
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"TMPDIR", "TMP", "TEMP"})
-        environment.insert(name, temporaryFolder);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + "/ovelia-scan", WithPaths(arguments));
-    Outcome outcome;
-    if (!process.waitForFinished(kRunTimeoutMs)) {
-        process.kill();
-        process.waitForFinished(kRunTimeoutMs);
-        return outcome;
-    }
-    if (process.exitStatus() == QProcess::NormalExit)
-        outcome.exitCode = process.exitCode();
-    outcome.output = process.readAllStandardOutput();
-    outcome.errors = process.readAllStandardError();
-    return outcome;
-}
-
-QStringList TestOveliaScan::TemporaryEntries() const
-{
-    return QDir(m_temporary->path())
-        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
-void TestOveliaScan::runs_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("errors");
-
-    auto report = [](const char *tag, const QStringList &arguments, const QString &output) {
-        QTest::newRow(tag) << arguments << 0 << output << QString();
-    };
-    auto refusal = [](const char *tag, const QStringList &arguments, const QString &error) {
-        QTest::newRow(tag) << arguments << 2 << QString() << "ovelia-scan: " + error + "\n";
-    };
-    report("folder with both layouts, recursively", {"@first"},
-           kHeader + kLiveCsv + kLayout80Csv + kLayout85Csv);
-    report("two folders merged by start time, csv chosen", {"--format", "csv", "@first", "@second"},
-           kHeader + kLiveCsv + kOmegaCsv + kLayout80Csv + kLayout85Csv);
-    report("single file and folder", {"@second", "@first/deeper/call, \"one\".wav"},
-           kHeader + kLiveCsv + kOmegaCsv);
-    report("invalid single file", {"@first/broken.wav"}, kHeader);
-    report("json", {"--format", "json", "@second", "@first/deeper"}, kJson);
-    report("help with a path", {"--format", "json", "@first", "--help"}, ScanUsage());
-    refusal("missing path", {"@first", "@missing"}, "no such file or folder: %1/missing");
-    refusal("unknown option", {"--fast", "@first"}, "Unknown option 'fast'.");
-    refusal("bad format", {"--format", "xml", "@first"}, "unknown format 'xml', use csv or json");
-    refusal("format without value", {"@first", "--format"}, "Missing value after '--format'.");
-    refusal("no path", {}, "no PATH given, see --help");
-}
-
-// The working database goes away, and nothing in the archive changes.
-void TestOveliaScan::runs()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QFETCH(QString, errors);
-
-    const Outcome outcome = Run(arguments);
-    QCOMPARE(outcome.exitCode, exitCode);
-    QCOMPARE(QString::fromUtf8(outcome.output), InArchive(output));
-    QCOMPARE(QString::fromUtf8(outcome.errors), InArchive(errors));
-    QCOMPARE(TemporaryEntries(), QStringList());
-    QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
-}
-
-// Shows too that the working database is made where TMPDIR says: here a file.
-void TestOveliaScan::unusableTemporaryFolder()
-{
-    const QString notAFolder = Path("first/broken.wav");
-    const Outcome outcome = Run({"@first"}, notAFolder);
-    QCOMPARE(outcome.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(outcome.errors),
-             "ovelia-scan: cannot make the working database in "
-                 + QDir::toNativeSeparators(notAFolder) + "\n");
-    QCOMPARE(outcome.output, QByteArray());
-    QCOMPARE(Snapshot(m_archive.path()), m_archiveSnapshot);
-}
-
-void TestOveliaScan::endingEarlyRemovesTheWorkingFolder_data()
-{
-    QTest::addColumn<Ending>("ending");
-    QTest::addColumn<int>("exitCode"); // -1: ended by the signal
-    QTest::addColumn<QString>("errors");
-
-    QTest::newRow("SIGTERM") << Ending::Terminate << -1 << QString();
-    QTest::newRow("SIGINT") << Ending::Interrupt << -1 << QString();
-    QTest::newRow("reader gone") << Ending::ReaderGone << 1
-                                 << "ovelia-scan: cannot write the report: Broken pipe\n";
-    QTest::newRow("disk full") << Ending::FileSizeLimit << 1
-                               << "ovelia-scan: cannot store the records in the working "
-                                  "database in %2: the disk is full or not writable\n";
-}
-
-// The report goes into a FIFO that is not read: once the pipe is full, the
-// program waits there with its working database made, until it is ended.
-// Nothing of the working folder is left.
-void TestOveliaScan::endingEarlyRemovesTheWorkingFolder()
-{
-    QFETCH(Ending, ending);
-    QFETCH(int, exitCode);
-    QFETCH(QString, errors);
-    for (int i = 0; i < kLongReportRecordings; ++i)
-        QVERIFY(WriteRecording(m_temporary->filePath(QStringLiteral("long/%1.wav").arg(i))));
-    const QString work = m_temporary->filePath("work");
-    QVERIFY(QDir().mkpath(work));
-    const QString fifo = m_temporary->filePath("report");
-    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    QVERIFY(reader >= 0);
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", work);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setStandardOutputFile(fifo);
-    QStringList command{QCoreApplication::applicationDirPath() + "/ovelia-scan",
-                        m_temporary->filePath("long")};
-    if (ending == Ending::FileSizeLimit)
-        command = QStringList{"--fsize=40000"} + command;
-    process.start(ending == Ending::FileSizeLimit ? "prlimit" : command.takeFirst(), command);
-    QVERIFY(process.waitForStarted(kRunTimeoutMs));
-    if (ending != Ending::FileSizeLimit) {
-        int buffered = 0;
-        QTRY_VERIFY_WITH_TIMEOUT(process.state() != QProcess::Running
-                                     || (::ioctl(reader, FIONREAD, &buffered) == 0
-                                         && buffered >= kReportUnderWay),
-                                 kRunTimeoutMs);
-        QCOMPARE(process.state(), QProcess::Running);
-        if (ending == Ending::ReaderGone)
-            ::close(reader);
-        else
-            ::kill(pid_t(process.processId()), ending == Ending::Terminate ? SIGTERM : SIGINT);
-    }
-    QVERIFY(process.waitForFinished(kRunTimeoutMs));
-    if (ending != Ending::ReaderGone)
-        ::close(reader);
-
-    QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, exitCode);
-    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), errors.replace("%2", work));
-    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList());
-}
-
 QTEST_GUILESS_MAIN(TestOveliaScan)
-
 #include "tst_ovelia_scan.moc"

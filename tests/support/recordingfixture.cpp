@@ -5,22 +5,15 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 #include <cmath>
 
 namespace {
 
 struct FieldOffsets
 {
-    int headerSize;
-    int recordType;
-    int marker;
-    int callType;
-    int channelType;
-    int recFre;
-    int sendFre;
-    int receiveID;
-    int callingID;
-    int startTime;
+    int headerSize, recordType, marker, callType, channelType, recFre, sendFre, receiveID, callingID, startTime;
     int radioID; // -1: not in this layout
 };
 
@@ -32,59 +25,16 @@ const FieldOffsets &OffsetsOf(RecordingLayout layout)
     return layout == RecordingLayout::Layout80 ? kOffsets80 : kOffsets85;
 }
 
-class ByteWriter
+// Little-endian numbers and texts written into bytes at an offset.
+template <typename Number>
+void Put(QByteArray &bytes, int offset, Number value)
 {
-public:
-    explicit ByteWriter(QByteArray &bytes) : m_bytes(bytes) {}
-
-    void Text(int offset, const QByteArray &text) { m_bytes.replace(offset, text.size(), text); }
-    void U8(int offset, quint8 value) { m_bytes[offset] = char(value); }
-    void U16(int offset, quint16 value) { qToLittleEndian(value, Data(offset)); }
-    void U32(int offset, quint32 value) { qToLittleEndian(value, Data(offset)); }
-
-private:
-    uchar *Data(int offset) { return reinterpret_cast<uchar *>(m_bytes.data()) + offset; }
-
-    QByteArray &m_bytes;
-};
-
-void WriteRiffFrame(ByteWriter &writer, const RecordingFields &fields, int headerSize,
-                    quint32 audioLength)
-{
-    const int dataChunk = headerSize - 8;
-    writer.Text(0, "RIFF");
-    writer.U32(4, quint32(headerSize - 8 + fields.pcm.size()));
-    writer.Text(8, "WAVE");
-    writer.Text(12, "fmt ");
-    writer.U32(16, quint32(dataChunk - 20));
-    writer.U16(20, 1); // PCM
-    writer.U16(22, fields.channels);
-    writer.U32(24, fields.sampleRate);
-    writer.U32(28, fields.byteRate);
-    writer.U16(32, quint16(fields.channels * fields.bitsPerSample / 8));
-    writer.U16(34, fields.bitsPerSample);
-    writer.Text(dataChunk, "data");
-    writer.U32(dataChunk + 4, audioLength);
+    qToLittleEndian(value, reinterpret_cast<uchar *>(bytes.data()) + offset);
 }
 
-void WriteMetadata(ByteWriter &writer, const RecordingFields &fields, const FieldOffsets &at)
+void PutText(QByteArray &bytes, int offset, const QByteArray &text)
 {
-    if (fields.layout == RecordingLayout::Layout85)
-        writer.Text(40, "KVB");
-    writer.U16(at.recordType, fields.recordType);
-    writer.Text(at.marker, fields.marker);
-    writer.U16(at.callType, fields.callType);
-    writer.U16(at.channelType, fields.channelType);
-    writer.U32(at.recFre, fields.recFre);
-    writer.U32(at.sendFre, fields.sendFre);
-    writer.U32(at.receiveID, fields.receiveID);
-    writer.U32(at.callingID, fields.callingID);
-    const quint8 startTime[] = {fields.year, fields.month, fields.day,
-                                fields.hour, fields.minute, fields.second};
-    for (int i = 0; i < 6; ++i)
-        writer.U8(at.startTime + i, startTime[i]);
-    if (at.radioID >= 0)
-        writer.U32(at.radioID, fields.radioID);
+    bytes.replace(offset, text.size(), text);
 }
 
 } // namespace
@@ -96,12 +46,35 @@ int HeaderSize(RecordingLayout layout)
 
 QByteArray RecordingBytes(const RecordingFields &fields)
 {
-    const FieldOffsets &offsets = OffsetsOf(fields.layout);
-    QByteArray header(offsets.headerSize, '\0');
-    ByteWriter writer(header);
-    WriteRiffFrame(writer, fields, offsets.headerSize,
-                   fields.audioLength.value_or(quint32(fields.pcm.size())));
-    WriteMetadata(writer, fields, offsets);
+    const FieldOffsets &at = OffsetsOf(fields.layout);
+    QByteArray header(at.headerSize, '\0');
+    const int dataChunk = at.headerSize - 8;
+    PutText(header, 0, "RIFF");
+    Put(header, 4, quint32(dataChunk + fields.pcm.size()));
+    PutText(header, 8, "WAVEfmt ");
+    Put(header, 16, quint32(dataChunk - 20));
+    Put(header, 20, quint16(1)); // PCM
+    Put(header, 22, fields.channels);
+    Put(header, 24, fields.sampleRate);
+    Put(header, 28, fields.byteRate);
+    Put(header, 32, quint16(fields.channels * fields.bitsPerSample / 8));
+    Put(header, 34, fields.bitsPerSample);
+    PutText(header, dataChunk, "data");
+    Put(header, dataChunk + 4, fields.audioLength.value_or(quint32(fields.pcm.size())));
+    if (fields.layout == RecordingLayout::Layout85)
+        PutText(header, 40, "KVB");
+    Put(header, at.recordType, fields.recordType);
+    PutText(header, at.marker, fields.marker);
+    Put(header, at.callType, fields.callType);
+    Put(header, at.channelType, fields.channelType);
+    Put(header, at.recFre, fields.recFre);
+    Put(header, at.sendFre, fields.sendFre);
+    Put(header, at.receiveID, fields.receiveID);
+    Put(header, at.callingID, fields.callingID);
+    const char startTime[] = {char(fields.year), char(fields.month), char(fields.day), char(fields.hour), char(fields.minute), char(fields.second)};
+    PutText(header, at.startTime, QByteArray(startTime, 6));
+    if (at.radioID >= 0)
+        Put(header, at.radioID, fields.radioID);
     return header + fields.pcm;
 }
 
@@ -109,11 +82,8 @@ QByteArray SinePcm(int milliseconds, int frequencyHz, quint32 sampleRate)
 {
     const int samples = int(qint64(sampleRate) * milliseconds / 1000);
     QByteArray pcm(samples * 2, '\0');
-    auto *data = reinterpret_cast<uchar *>(pcm.data());
-    for (int i = 0; i < samples; ++i) {
-        const double phase = 2.0 * M_PI * frequencyHz * i / sampleRate;
-        qToLittleEndian(qint16(std::lround(12000.0 * std::sin(phase))), data + 2 * i);
-    }
+    for (int i = 0; i < samples; ++i)
+        Put(pcm, 2 * i, qint16(std::lround(12000.0 * std::sin(2.0 * M_PI * frequencyHz * i / sampleRate))));
     return pcm;
 }
 
@@ -122,11 +92,25 @@ bool WriteFileBytes(const QString &path, const QByteArray &bytes)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 bool WriteRecording(const QString &path, const RecordingFields &fields)
 {
     return WriteFileBytes(path, RecordingBytes(fields));
+}
+
+bool MakeEntry(const QString &kind, const QString &path)
+{
+    if (kind.startsWith("link:"))
+        return MakeEntry(kind.mid(5), path + ".real") && QFile::link(path + ".real", path);
+    RecordingFields differing;
+    differing.pcm = path.toUtf8();
+    if (kind == "recording" || kind == "empty")
+        return WriteFileBytes(path, kind == "empty" ? QByteArray() : RecordingBytes(differing));
+    if (kind == "folder")
+        return QDir().mkpath(path);
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return kind == "dangling" ? QFile::link(path + ".gone", path) : kind == "missing";
 }

@@ -16,11 +16,6 @@
 //
 // Both are RIFF/WAVE files with a PCM format chunk that reaches up to the
 // data chunk, so a file written with real samples in `pcm` plays.
-//
-//     RecordingFields fields;
-//     fields.layout = RecordingLayout::Layout80;
-//     fields.pcm = SinePcm(2000);
-//     WriteRecording(dir.filePath("call.wav"), fields);
 
 enum class RecordingLayout { Layout80, Layout85 };
 
@@ -31,12 +26,7 @@ struct RecordingFields
     QByteArray marker = "radio_recorder";
 
     // The call's start as stored: year counted from 2000; not checked.
-    quint8 year = 24;
-    quint8 month = 3;
-    quint8 day = 7;
-    quint8 hour = 9;
-    quint8 minute = 5;
-    quint8 second = 3;
+    quint8 year = 24, month = 3, day = 7, hour = 9, minute = 5, second = 3;
 
     quint16 recordType = 1;
     quint16 callType = 2;
@@ -73,3 +63,9 @@ QByteArray SinePcm(int milliseconds, int frequencyHz = 440, quint32 sampleRate =
 bool WriteFileBytes(const QString &path, const QByteArray &bytes);
 
 bool WriteRecording(const QString &path, const RecordingFields &fields = RecordingFields());
+
+// Makes an entry of a kind at path: "recording" (of layout 85, its bytes
+// differing with the path), "empty" (file), "folder", "fifo", "dangling" (a
+// link that leads nowhere), "missing" (nothing), or "link:" and a kind: that
+// kind at path + ".real" and a link to it at path. False when it cannot.
+bool MakeEntry(const QString &kind, const QString &path);
