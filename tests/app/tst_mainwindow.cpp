@@ -1,12 +1,14 @@
 // The real main window, one new window per test, driven through its widgets:
-// the import tree and its removal, the check marks, delete and playing,
-// each beyond what the user journey goes through.
+// the import tree and its removal, the tree's theme, the check marks, delete
+// and playing, each beyond what the user journey goes through.
 
 #include "app/mainwindow.h"
+#include "tests/support/filesnapshot.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/windowdriver.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -42,6 +44,7 @@ private slots:
     void importRefusesMissingPath_data();
     void importRefusesMissingPath();
     void failedStoreIsSaid();
+    void treeBranchImagesFollowState();
     void removal_data();
     void removal();
     void removalKeepsToItsImport();
@@ -50,14 +53,21 @@ private slots:
     void refusesListChangesWhilePlaying();
 
 private:
-    QString Rec(const QString &relative = QString()) const;
+    QString Rec(const QString &relative = QString()) const
+    {
+        return m_folder->filePath("rec") + (relative.isEmpty() ? "" : "/" + relative);
+    }
     QStringList Names() { return TableColumn(m_window.get(), 2); }
+    QString Checked() { return WidgetText(m_window.get(), "ledt_SelectCount"); }
     QTreeWidgetItem *Top(int index = 0) { return TopLevelItem(m_window.get(), index); }
-    void ImportAndList(int index = 0);
+    void ImportAndList(int index = 0)
+    {
+        ImportPath(m_window.get(), Rec());
+        ClickTreeItem(m_window.get(), Top(index));
+    }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<MessageLog> m_messages;
 };
 
 void TestMainWindow::init()
@@ -69,7 +79,6 @@ void TestMainWindow::init()
         fields.pcm = SinePcm(20000);
         QVERIFY(WriteRecording(Rec(kArchive[i]), fields));
     }
-    m_messages = std::make_unique<MessageLog>();
     m_window = std::make_unique<MainWindow>();
     m_window->show();
 }
@@ -77,20 +86,8 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     m_window.reset();
-    QCOMPARE(m_messages->Take(), QStringList());
-    m_messages.reset();
+    QCOMPARE(TakeMessages(), QStringList());
     m_folder.reset();
-}
-
-QString TestMainWindow::Rec(const QString &relative) const
-{
-    return m_folder->filePath("rec") + (relative.isEmpty() ? "" : "/" + relative);
-}
-
-void TestMainWindow::ImportAndList(int index)
-{
-    ImportPath(m_window.get(), Rec());
-    ClickTreeItem(m_window.get(), Top(index));
 }
 
 // Each import takes the next tree node number, and the items below it take
@@ -128,9 +125,8 @@ void TestMainWindow::importRefusesMissingPath()
     QFETCH(QString, relative);
     QFETCH(QString, message);
     ImportPath(m_window.get(), Rec(relative), folderMode);
-    QCOMPARE(m_messages->Take(), QStringList{message});
+    QCOMPARE(TakeMessages(), QStringList{message});
     QVERIFY(!Top());
-
     ImportPath(m_window.get(), Rec());
     QCOMPARE(Top()->data(0, Qt::UserRole).toInt(), 0);
 }
@@ -142,31 +138,58 @@ void TestMainWindow::failedStoreIsSaid()
     QVERIFY(QSqlQuery().exec("create trigger full before insert on SaveViewDisp "
                              "begin select raise(abort, 'database or disk is full'); end"));
     ImportAndList();
-    QCOMPARE(m_messages->Take(),
+    QCOMPARE(TakeMessages(),
              QStringList{"The list could not be stored: the disk is full or not writable!"});
     QCOMPARE(Names(), QStringList());
-
     QVERIFY(QSqlQuery().exec("drop trigger full"));
     ClickTreeItem(m_window.get(), ChildNamed(Top(), "a"));
     QCOMPARE(Names(), QStringList({"it's 1.wav", "2.wav", "3.wav"}));
 }
 
+// Each branch rule of the tree's theme shows the image of its state: a closed
+// branch the Close image, an open one the Open image, with and without
+// siblings below it.
+void TestMainWindow::treeBranchImagesFollowState()
+{
+    const QString sheet = m_window->findChild<QTreeWidget *>("treeWidget")->styleSheet();
+    const QRegularExpression rule(R"(([^{}]*::branch[^{}]*)\{[^}]*\bimage:\s*url\(([^)]+)\))");
+    QStringList shown;
+    QMap<QString, QString> images;
+    for (auto matches = rule.globalMatch(sheet); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        for (const QString &selector : match.captured(1).split(',')) {
+            const QString state = selector.contains(":closed") ? "Close" : "Open";
+            QVERIFY2(selector.contains(":closed") != selector.contains(":open"), qPrintable(selector));
+            QVERIFY2(match.captured(2).endsWith('_' + state + ".png"), qPrintable(match.captured(0)));
+            shown << state + (selector.contains("!has-siblings") ? ", last" : ", siblings");
+            images.insert(state, ContentHash(match.captured(2)));
+        }
+    }
+    shown.sort();
+    QCOMPARE(shown, QStringList({"Close, last", "Close, siblings", "Open, last", "Open, siblings"}));
+    QVERIFY(images["Close"] != images["Open"] && !images.values().contains("unreadable"));
+}
+
 void TestMainWindow::removal_data()
 {
     QTest::addColumn<QString>("clicked");
+    QTest::addColumn<bool>("confirm");
     QTest::addColumn<QStringList>("listed");
 
-    QTest::newRow("below the listed item") << "" << QStringList({"x.wav", "4.wav", "5.wav"});
-    QTest::newRow("the listed item") << "a" << QStringList();
-    QTest::newRow("above the listed item") << "a/deep" << QStringList();
-    QTest::newRow("a sibling with a longer name") << "ab" << QStringList({"4.wav"});
-    QTest::newRow("nothing listed yet") << QString() << QStringList();
+    const QStringList rest{"x.wav", "4.wav", "5.wav"};
+    QTest::newRow("below the listed item") << "" << true << rest;
+    QTest::newRow("the listed item") << "a" << true << QStringList();
+    QTest::newRow("above the listed item") << "a/deep" << true << QStringList();
+    QTest::newRow("a sibling with a longer name") << "ab" << true << QStringList({"4.wav"});
+    QTest::newRow("nothing listed yet") << QString() << true << QStringList();
+    QTest::newRow("cancelled") << "a" << false << QStringList({"it's 1.wav", "2.wav", "3.wav"});
 }
 
 // Removing "a" hides it and what is below it from later scans of the import.
 void TestMainWindow::removal()
 {
     QFETCH(QString, clicked);
+    QFETCH(bool, confirm);
     QFETCH(QStringList, listed);
     ImportPath(m_window.get(), Rec());
     QTreeWidgetItem *item = Top();
@@ -175,48 +198,41 @@ void TestMainWindow::removal()
     if (!clicked.isNull())
         ClickTreeItem(m_window.get(), item);
 
-    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"));
-    QCOMPARE(ChildTexts(Top()), QStringList({"ab", "B"}));
-    QCOMPARE(IgnoreRows(), QStringList({"0:" + Rec("a")}));
+    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"), confirm);
+    QCOMPARE(ChildTexts(Top()), confirm ? QStringList({"ab", "B"}) : QStringList({"a", "ab", "B"}));
+    QCOMPARE(IgnoreRows(), confirm ? QStringList({"0:" + Rec("a")}) : QStringList());
     QCOMPARE(Names(), listed);
     ClickTreeItem(m_window.get(), ChildNamed(Top(), "ab"));
     ClickTreeItem(m_window.get(), Top());
-    QCOMPARE(Names(), QStringList({"x.wav", "4.wav", "5.wav"}));
+    QCOMPARE(Names().size(), confirm ? 3 : 6);
 }
 
-// A cancelled removal stores nothing; what is removed below one import stays
-// visible through another.
+// What is removed below one import stays visible through another.
 void TestMainWindow::removalKeepsToItsImport()
 {
     ImportPath(m_window.get(), Rec());
-    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"), false);
-    QCOMPARE(ChildTexts(Top()), QStringList({"a", "ab", "B"}));
-    QCOMPARE(IgnoreRows(), QStringList());
     RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"));
     ImportAndList(1);
     QCOMPARE(ChildTexts(Top(1)), QStringList({"a", "ab", "B"}));
     QCOMPARE(Names().size(), 6);
     ClickTreeItem(m_window.get(), Top());
-    QCOMPARE(Names().size(), 3);
+    QCOMPARE(Names(), QStringList({"x.wav", "4.wav", "5.wav"}));
 }
 
 void TestMainWindow::checkMarksSelectAllAndInvert()
 {
     ImportAndList();
-    auto verifyChecked = [this](int count) {
-        QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString::number(count));
-        QCOMPARE(DatabaseRowCount("where FileCheck = 1"), count);
-    };
     for (int row : {0, 4, 5, 4})
         ClickCheckCell(m_window.get(), row);
-    verifyChecked(2);
-    ClickButton(m_window.get(), "pbtn_ReverseSelect");
-    verifyChecked(4);
-    ClickButton(m_window.get(), "pbtn_SelectAll");
-    ClickButton(m_window.get(), "pbtn_SelectAll");
-    verifyChecked(6);
-    ClickButton(m_window.get(), "pbtn_ReverseSelect");
-    verifyChecked(0);
+    const QList<QPair<const char *, int>> steps{
+        {nullptr, 2}, {"pbtn_ReverseSelect", 4}, {"pbtn_SelectAll", 6}, {"pbtn_SelectAll", 6},
+        {"pbtn_ReverseSelect", 0}};
+    for (const auto &[button, count] : steps) {
+        if (button)
+            ClickButton(m_window.get(), button);
+        QCOMPARE(Checked(), QString::number(count));
+        QCOMPARE(DatabaseRowCount("where FileCheck = 1"), count);
+    }
 }
 
 // A folder now stands where the listed x.wav was: it cannot be removed as a
@@ -228,15 +244,14 @@ void TestMainWindow::deleteCountsOnlyRemovedFiles()
         ClickCheckCell(m_window.get(), row);
     QVERIFY(QFile::remove(Rec("x.wav")));
     QVERIFY(QDir().mkpath(Rec("x.wav/inside")));
-    AnswerConfirmation();
-    ClickButton(m_window.get(), "pbtn_Del");
-    QCOMPARE(m_messages->Take(), QStringList{"Only some files were deleted, please check!"});
+    DeleteChecked(m_window.get());
+    QCOMPARE(TakeMessages(), QStringList{"Only some files were deleted, please check!"});
     QCOMPARE(Names(), QStringList({"x.wav", "3.wav", "4.wav", "5.wav"}));
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("1"));
+    QCOMPARE(Checked(), QString("1"));
     QCOMPARE(DatabaseRowCount(), 4);
     QVERIFY(!QFile::exists(Rec("a/it's 1.wav")));
     ClickButton(m_window.get(), "pbtn_ReverseSelect");
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("3"));
+    QCOMPARE(Checked(), QString("3"));
 }
 
 void TestMainWindow::refusesListChangesWhilePlaying()
@@ -244,22 +259,21 @@ void TestMainWindow::refusesListChangesWhilePlaying()
     ImportAndList();
     ClickCheckCell(m_window.get(), 1);
     DoubleClickRow(m_window.get(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(IsPlayingShown(m_window.get()), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(IsPlayingShown(m_window.get()), kWaitMs);
 
     ClickCheckCell(m_window.get(), 2);
     for (const char *button : {"pbtn_SelectAll", "pbtn_ReverseSelect", "pbtn_ClearList",
-                               "pbtn_Search"})
+                               "pbtn_Search", "pbtn_Del", "pbtn_AddToFolder", "pbtn_ImportFile"})
         ClickButton(m_window.get(), button);
-    ChoosePopupPath({"List Number", "50"});
-    ClickButton(m_window.get(), "pbtn_Setting");
+    ChooseSetting(m_window.get(), {"List Number", "50"});
     QVERIFY(IsPlayingShown(m_window.get()));
     QCOMPARE(Names().size(), 6);
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("1"));
+    QCOMPARE(Checked(), QString("1"));
 
     ClickButton(m_window.get(), "pbtn_PlayorPause");
-    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), kWaitMs);
     ClickButton(m_window.get(), "pbtn_SelectAll");
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("6"));
+    QCOMPARE(Checked(), QString("6"));
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appresources.h"
+#include "tests/support/modalanswer.h"
 
 #include <QApplication>
 #include <QString>
@@ -19,9 +20,9 @@ QString CopyProgramInto(const QString &folder, bool withCatalogs);
 bool RanInOwnFolder(int argc, char *argv[], int *status);
 
 // main() of a test of the real window: run from its own folder, with the
-// application's resources, and playing through appsink, which keeps to the
-// clock like a sound card (fakesink would end a recording before a test
-// sees it play).
+// application's resources, its dialogs watched, and playing through appsink,
+// which keeps to the clock like a sound card (fakesink would end a recording
+// before a test sees it play).
 #define OVELIA_WINDOW_TEST_MAIN(TestClass)                                                         \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
@@ -31,6 +32,7 @@ bool RanInOwnFolder(int argc, char *argv[], int *status);
         qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "appsink");                                      \
         QApplication application(argc, argv);                                                      \
         RegisterResources();                                                                       \
+        const DialogWatch watch;                                                                   \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

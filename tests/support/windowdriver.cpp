@@ -1,22 +1,15 @@
 #include "tests/support/windowdriver.h"
 
 #include "app/mainwindow.h"
-#include "tests/support/modalanswer.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QLabel>
-#include <QMenu>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QAbstractButton>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
-
-#include <memory>
-#include <utility>
 
 namespace {
 
@@ -36,11 +29,6 @@ QTableView *Table(MainWindow *window)
     return Child<QTableView>(window, "tableView");
 }
 
-PathChooser HandingBack(const QString &path)
-{
-    return [path](QWidget *, const QString &, PathKind) { return path; };
-}
-
 // A point on the item's text; long paths run past the narrow tree's edge.
 QPoint PointOnItem(QTreeWidget *tree, QTreeWidgetItem *item)
 {
@@ -54,18 +42,22 @@ QPoint CellCenter(MainWindow *window, int row, int column)
     return Table(window)->visualRect(Table(window)->model()->index(row, column)).center();
 }
 
+void Click(QWidget *widget, const char *name)
+{
+    Child<QAbstractButton>(widget, name)->click();
+}
+
 } // namespace
 
 void ImportPath(MainWindow *window, const QString &path, bool folderMode)
 {
-    window->SetPathChooser(HandingBack(path));
+    window->SetPathChooser([path](QWidget *, const QString &, PathKind) { return path; });
     AnswerModal("ImportRecordFile", [folderMode](QDialog *dialog) {
         if (!folderMode)
-            Child<QRadioButton>(dialog, "rbtn_SelectFile")->click();
-        Child<QPushButton>(dialog, folderMode ? "pbtn_folder" : "pbtn_file")->click();
-        Child<QPushButton>(dialog, "pbtn_OK")->click();
-    });
-    ClickButton(window, QStringLiteral("pbtn_ImportFile"));
+            Click(dialog, "rbtn_SelectFile");
+        Click(dialog, folderMode ? "pbtn_folder" : "pbtn_file");
+        Click(dialog, "pbtn_OK");
+    }, [window] { ClickButton(window, "pbtn_ImportFile"); });
 }
 
 void ExportTo(MainWindow *window, const QString &folder, const std::function<void()> &chosen)
@@ -75,7 +67,46 @@ void ExportTo(MainWindow *window, const QString &folder, const std::function<voi
             chosen();
         return folder;
     });
-    ClickButton(window, QStringLiteral("pbtn_AddToFolder"));
+    ClickButton(window, "pbtn_AddToFolder");
+}
+
+void DeleteChecked(MainWindow *window)
+{
+    AnswerModal("MessageTip", [](QDialog *dialog) { Click(dialog, "pbtn_OK"); },
+                [window] { ClickButton(window, "pbtn_Del"); });
+}
+
+QString RenameRow(MainWindow *window, int row, const QString &name,
+                  const std::function<void()> &afterOk)
+{
+    QString shown;
+    AnswerModal("RenameDialog", [&](QDialog *dialog) {
+        auto *field = Child<QLineEdit>(dialog, "ledt_Rename");
+        shown = field->text();
+        if (!name.isNull()) {
+            field->selectAll();
+            QTest::keyClicks(field, name);
+        }
+        Click(dialog, "pbtn_OK");
+        if (afterOk)
+            afterOk();
+        if (dialog->isVisible())
+            Click(dialog, "pbtn_Cancel");
+    }, [&] { ChooseRowMenuEntry(window, row, QStringLiteral("Rename")); });
+    return shown;
+}
+
+void ChooseSetting(MainWindow *window, const QStringList &path)
+{
+    ChooseFromMenu(path, [window] { ClickButton(window, "pbtn_Setting"); });
+}
+
+void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry)
+{
+    Table(window)->setCurrentIndex(Table(window)->model()->index(row, 2));
+    ChooseFromMenu({entry}, [window, row] {
+        emit Table(window)->customContextMenuRequested(CellCenter(window, row, 2));
+    });
 }
 
 QTreeWidgetItem *TopLevelItem(MainWindow *window, int index)
@@ -101,49 +132,19 @@ QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text)
 
 void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item)
 {
-    QTreeWidget *tree = Tree(window);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, PointOnItem(tree, item));
+    QTest::mouseClick(Tree(window)->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      PointOnItem(Tree(window), item));
 }
 
 void RemoveTreeItem(MainWindow *window, QTreeWidgetItem *item, bool confirm)
 {
-    QTreeWidget *tree = Tree(window);
-    const QPoint pos = PointOnItem(tree, item);
-    AnswerConfirmation(confirm);
-    ChoosePopupPath({QStringLiteral("Delete")});
-    emit tree->customContextMenuRequested(pos);
-}
-
-void AnswerConfirmation(bool confirm)
-{
+    const QPoint pos = PointOnItem(Tree(window), item);
     AnswerModal("MessageTip", [confirm](QDialog *dialog) {
-        Child<QPushButton>(dialog, confirm ? "pbtn_OK" : "pbtn_Cancel")->click();
+        Click(dialog, confirm ? "pbtn_OK" : "pbtn_Cancel");
+    }, [window, pos] {
+        ChooseFromMenu({QStringLiteral("Delete")},
+                       [window, pos] { emit Tree(window)->customContextMenuRequested(pos); });
     });
-}
-
-void ChoosePopupPath(const QStringList &path)
-{
-    auto step = std::make_shared<int>(0);
-    auto opened = std::make_shared<QMenu *>(nullptr);
-    PollUntil([path, step, opened] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu || menu == *opened)
-            return false;
-        *opened = menu;
-        for (QAction *action : menu->actions())
-            if (action->text() == path.at(*step))
-                menu->setActiveAction(action);
-        const bool last = ++*step == path.size();
-        QTest::keyClick(menu, last ? Qt::Key_Return : Qt::Key_Right);
-        return last;
-    });
-}
-
-void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry)
-{
-    Table(window)->setCurrentIndex(Table(window)->model()->index(row, 2));
-    ChoosePopupPath({entry});
-    emit Table(window)->customContextMenuRequested(CellCenter(window, row, 2));
 }
 
 void ClickCheckCell(MainWindow *window, int row)
@@ -168,22 +169,14 @@ QStringList TableColumn(MainWindow *window, int column)
     return texts;
 }
 
-QStringList TableRow(MainWindow *window, int row)
+QString WidgetText(MainWindow *window, const char *objectName)
 {
-    QStringList texts;
-    for (int column = 1; column < Table(window)->model()->columnCount(); ++column)
-        texts << Table(window)->model()->index(row, column).data().toString();
-    return texts;
+    return Child<QWidget>(window, objectName)->property("text").toString();
 }
 
-QString WidgetText(MainWindow *window, const QString &objectName)
+void ClickButton(MainWindow *window, const char *objectName)
 {
-    return window->findChild<QWidget *>(objectName)->property("text").toString();
-}
-
-void ClickButton(MainWindow *window, const QString &objectName)
-{
-    auto *button = window->findChild<QPushButton *>(objectName);
+    auto *button = Child<QPushButton>(window, objectName);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
@@ -196,29 +189,4 @@ int DatabaseRowCount(const QString &condition)
 {
     QSqlQuery query(QStringLiteral("select count(*) from SaveViewDisp ") + condition);
     return query.next() ? query.value(0).toInt() : -1;
-}
-
-MessageLog::MessageLog()
-{
-    qApp->installEventFilter(this);
-}
-
-MessageLog::~MessageLog()
-{
-    qApp->removeEventFilter(this);
-}
-
-QStringList MessageLog::Take()
-{
-    return std::exchange(m_texts, {});
-}
-
-bool MessageLog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Show && watched->inherits("MsgTipWidthSingleBtn")) {
-        m_texts << Child<QLabel>(watched, "label_MsgWithSingleBtnWndText")->text();
-        QTimer::singleShot(0, Child<QPushButton>(watched, "pbtn_MsgWndWithSingleBtnRes"),
-                           &QPushButton::click);
-    }
-    return false;
 }
