@@ -1,21 +1,15 @@
-// The import worker's thread: the tree it builds, its end signals, Cancel,
-// and the store failure it reports.
+// The import worker's thread: the tree it builds, its end signals and Cancel.
 
 #include "import/operathread.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/testdatabase.h"
 
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
-namespace {
-
-constexpr int kJobTimeoutMs = 10000;
-
 // "name(child,child(grandchild))" for the items below item, in their order.
-QString TreeShape(const QTreeWidgetItem *item)
+static QString TreeShape(const QTreeWidgetItem *item)
 {
     QStringList children;
     for (int i = 0; i < item->childCount(); ++i) {
@@ -25,127 +19,78 @@ QString TreeShape(const QTreeWidgetItem *item)
     return children.join(',');
 }
 
-} // namespace
-
 class TestOperaThread : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init()
+    // Hidden folders and links into the tree are left out, a link into a hidden folder is followed; the worker rests 5 ms
+    // after each folder and never touches the tree's items: its own appear when attached.
+    void tree()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_database = std::make_unique<TestDatabase>();
-        QVERIFY(m_dir->isValid() && m_database->IsReady());
-        m_worker = std::make_unique<OperaThread>();
-        m_scanEnds = m_treeEnds = 0;
-        connect(m_worker.get(), &OperaThread::EndFindWav, this, [this] { ++m_scanEnds; });
-        connect(m_worker.get(), &OperaThread::UpdataTree, this, [this] { ++m_treeEnds; });
-    }
-    void cleanup()
-    {
-        m_worker.reset();
-        m_tree.clear();
-        m_database.reset();
-        m_dir.reset();
-    }
-
-    // Hidden folders, files and links to folders already in the tree are left out.
-    void treeShapeOrderAndNodeNumbers()
-    {
+        QTemporaryDir dir;
         for (const char *folder : {"b", "A", "c/z", "c/Y/deep", "a2", "x.wav", ".hidden/inner", "c/.hidden too"})
-            QVERIFY(QDir().mkpath(Path(folder)));
-        QVERIFY(WriteRecording(Path("file.wav")) && WriteRecording(Path("c/z/in.wav")));
-        QVERIFY(QFile::link(Path("c"), Path("b/back")) && QFile::link(Path(".hidden"), Path("b/in hidden")));
-        QCOMPARE(BuildTree(7), QStringLiteral("A,a2,b(in hidden(inner)),c(Y(deep),z),x.wav"));
-        const QTreeWidgetItem *deep = m_tree.topLevelItem(0)->child(3)->child(0)->child(0);
-        QCOMPARE(deep->data(0, Qt::UserRole).toInt(), 7);
-    }
-
-    // The worker rests 5 ms after each folder it adds to the tree.
-    void treePausesAfterEachFolder()
-    {
-        for (int i = 0; i < 40; ++i)
-            QVERIFY(QDir().mkpath(Path(QString::number(i))));
+            QVERIFY(QDir().mkpath(dir.filePath(folder)));
+        QVERIFY(WriteRecording(dir.filePath("file.wav")) && QFile::link(dir.filePath("c"), dir.filePath("b/back")));
+        QVERIFY(QFile::link(dir.filePath(".hidden"), dir.filePath("b/in hidden")));
+        QTreeWidget tree;
+        auto *root = new QTreeWidgetItem(&tree, QStringList(dir.path()));
+        root->setData(0, Qt::UserRole, 7);
+        OperaThread worker;
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(BuildTree().count(',') + 1, 40);
-        QVERIFY2(timer.elapsed() >= 40 * 5, qPrintable(QString::number(timer.elapsed())));
+        worker.SetTreeJob(root, dir.path());
+        QVERIFY2(RunJob(worker, &OperaThread::UpdataTree), "no single end signal within 10 s");
+        QVERIFY2(timer.elapsed() >= 10 * 5, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(root->childCount(), 0);
+        worker.AttachBuiltTree();
+        QCOMPARE(TreeShape(root), "A,a2,b(in hidden(inner)),c(Y(deep),z),x.wav");
+        QCOMPARE(root->child(3)->child(0)->child(0)->data(0, Qt::UserRole).toInt(), 7);
     }
 
-    // One end signal per job; a database that cannot be opened is a store failure.
-    void scanEndsOnce()
+    // The rollback journal beside the database exists from the job's first insert to its commit. After Cancel the rows
+    // written stay and the end signal still arrives, once. A database that cannot be opened is a store failure, the next
+    // job's is not.
+    void scanCancelAndStoreFailure()
     {
-        QVERIFY(WriteRecording(Path("a.wav")));
-        QVERIFY(RunScan(Path("missing/working.db")));
-        QVERIFY(m_worker->StoreFailed());
-        QVERIFY(RunScan(m_database->FileName()));
-        QVERIFY(!m_worker->StoreFailed());
-        QCOMPARE(m_database->Column("FileName"), QStringList{"a.wav"});
-    }
-
-    // The rollback journal beside the database exists from the job's first
-    // insert to its commit: it shows that rows are being written. After Cancel
-    // the rows written stay and the end signal still arrives, once.
-    void cancelKeepsRowsAndEnds()
-    {
-        constexpr int kFiles = 3000;
-        for (int i = 0; i < kFiles; ++i)
-            QVERIFY(WriteRecording(Path(QStringLiteral("f%1/r%2.wav").arg(i / 100).arg(i))));
-        const QString journal = m_database->FileName() + "-journal";
-        m_worker->SetScanJob(m_dir->path(), 0);
-        m_worker->start();
-        const QDeadlineTimer deadline(kJobTimeoutMs);
+        QTemporaryDir dir;
+        TestDatabase database;
+        for (int i = 0; i < 3000; ++i)
+            QVERIFY(WriteRecording(dir.filePath(QStringLiteral("f%1/r%2.wav").arg(i / 100).arg(i))));
+        const QString journal = database.FileName() + "-journal";
+        OperaThread worker;
+        int ends = 0;
+        connect(&worker, &OperaThread::EndFindWav, this, [&ends] { ++ends; });
+        worker.SetScanJob(dir.path(), 0);
+        worker.start();
+        const QDeadlineTimer deadline(10000);
         while (!QFile::exists(journal) && !deadline.hasExpired())
             QThread::yieldCurrentThread();
         QVERIFY2(!deadline.hasExpired(), "no rows written within 10 s");
-        m_worker->CancelAndWait();
-        QVERIFY(m_worker->isFinished());
+        worker.CancelAndWait();
+        QVERIFY(worker.isFinished() && !QFile::exists(journal));
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(m_scanEnds, 1);
-        QVERIFY(!QFile::exists(journal));
-        const int rows = m_database->RowCount();
-        QVERIFY2(rows > 0 && rows < kFiles, qPrintable(QString::number(rows)));
+        QCOMPARE(ends, 1);
+        QVERIFY2(database.RowCount() > 0 && database.RowCount() < 3000, qPrintable(QString::number(database.RowCount())));
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList{QSqlDatabase::defaultConnection});
+        worker.SetScanJob(dir.filePath("f0/r0.wav"), 0, dir.filePath("missing/working.db"));
+        QVERIFY2(RunJob(worker, &OperaThread::EndFindWav) && worker.StoreFailed(), "no single end signal within 10 s, or no failure");
+        worker.SetScanJob(dir.filePath("f0/r0.wav"), 0, database.FileName());
+        QVERIFY2(RunJob(worker, &OperaThread::EndFindWav) && !worker.StoreFailed(), "no single end signal within 10 s, or a failure");
     }
 
 private:
-    QString Path(const QString &relative) const { return m_dir->filePath(relative); }
-
-    // Exactly one end signal arrives, and the worker ends.
-    bool RunScan(const QString &databaseName)
+    // The job's one end signal, as the GUI thread receives it (queued), within 10 s.
+    bool RunJob(OperaThread &worker, void (OperaThread::*end)())
     {
-        const int before = m_scanEnds;
-        m_worker->SetScanJob(m_dir->path(), 0, databaseName);
-        m_worker->start();
-        return QTest::qWaitFor([&] { return m_scanEnds > before; }, kJobTimeoutMs)
-               && m_worker->WaitForEnd(kJobTimeoutMs) && m_scanEnds == before + 1;
+        int ends = 0;
+        const QMetaObject::Connection counting = connect(&worker, end, this, [&ends] { ++ends; });
+        worker.start();
+        const bool ended = QTest::qWaitFor([&ends] { return ends > 0; }, 10000) && worker.WaitForEnd(10000);
+        QCoreApplication::sendPostedEvents();
+        disconnect(counting);
+        return ended && ends == 1;
     }
-
-    // The tree built below a new top-level item for the folder, attached.
-    QString BuildTree(int nodeNumber = 0)
-    {
-        auto *root = new QTreeWidgetItem(&m_tree, QStringList(m_dir->path()));
-        root->setData(0, Qt::UserRole, nodeNumber);
-        const int before = m_treeEnds;
-        m_worker->SetTreeJob(root, m_dir->path());
-        m_worker->start();
-        if (!QTest::qWaitFor([&] { return m_treeEnds > before; }, kJobTimeoutMs) || !m_worker->WaitForEnd(kJobTimeoutMs))
-            return "(not built within 10 s)";
-        // The worker never touches the tree's items: its own appear when attached.
-        if (root->childCount() != 0)
-            return "(attached by the worker)";
-        m_worker->AttachBuiltTree();
-        return TreeShape(root);
-    }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TestDatabase> m_database;
-    std::unique_ptr<OperaThread> m_worker;
-    QTreeWidget m_tree;
-    // The worker's end signals as the GUI thread receives them: queued.
-    int m_scanEnds = 0;
-    int m_treeEnds = 0;
 };
 
 QTEST_MAIN(TestOperaThread)

@@ -1,8 +1,8 @@
-// The file operations on records: rename, delete, the export's plan, its
-// names and its copies.
+// The file operations on records: rename, delete, the export's plan, its names and its copies.
 
 #include "records/recordfileops.h"
 #include "records/recordingexport.h"
+#include "records/recordquery.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/testdatabase.h"
@@ -10,52 +10,31 @@
 #include <QSqlQuery>
 #include <QtTest>
 
-namespace {
+static QStringList Entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); }
 
-QStringList Entries(const QString &folder)
+static bool AddRecord(const QString &path, bool checked = false)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return QSqlQuery().exec(QStringLiteral("insert into SaveViewDisp (FileCheck, FileName, FilePath) values(%1, %2, %3)")
+                                .arg(int(checked)).arg(SqlText(QFileInfo(path).fileName()), SqlText(path)));
 }
 
-bool AddRecord(const QString &path, bool checked = false)
-{
-    QSqlQuery query;
-    query.prepare("insert into SaveViewDisp (FileCheck, FileName, FilePath) values(?, ?, ?)");
-    query.addBindValue(int(checked));
-    query.addBindValue(QFileInfo(path).fileName());
-    query.addBindValue(path);
-    return query.exec();
-}
-
-RecordRow Row(const QString &path, bool checked)
-{
-    RecordRow row;
-    row.checked = checked;
-    row.fileName = QFileInfo(path).fileName();
-    row.filePath = path;
-    return row;
-}
-
-} // namespace
+static RecordRow Row(const QString &path, bool checked) { return MakeRecordRow({checked, QFileInfo(path).fileName(), {}, {}, {}, {}, {}, {}, {}, {}, path, {}, {}}, 1); }
 
 class TestRecordFileOps : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Beside old.wav: recording.wav, folder.wav, fifo.wav, a dangling link
-    // dangling.wav, and listed.wav, a record without a file. The check, the
-    // new name, or "" when refused (blank "-").
+    // Beside old.wav: recording.wav, folder.wav, fifo.wav, dangling.wav (a link that leads nowhere), and listed.wav, a
+    // record without a file.
     void checkRename_data()
     {
-        QTest::addColumn<QStringList>("c"); // old name, typed, new name
-        QTest::newRow("empty") << QStringList{"old.wav", "", "-"};
-        QTest::newRow("blanks only") << QStringList{"old.wav", "   ", "-"};
-        QTest::newRow("unchanged") << QStringList{"old.wav", "old", "old.wav"};
-        QTest::newRow("unchanged as shown") << QStringList{"a\tb.wav", QString::fromUtf8("a\uFFFDb"), "a\tb.wav"};
-        QTest::newRow("other case") << QStringList{"old.wav", "OLD", "OLD.wav"};
-        QTest::newRow("blanks around") << QStringList{"old.wav", " new ", " new .wav"};
-        QTest::newRow("new") << QStringList{"old.wav", "new", "new.wav"};
+        QTest::addColumn<QStringList>("c"); // old name, typed name, new name ("" taken, "-" blank)
+        for (const auto &[tag, c] : std::initializer_list<std::tuple<const char *, QStringList>>{
+                 {"empty", {"old.wav", "", "-"}}, {"blanks only", {"old.wav", "   ", "-"}}, {"unchanged", {"old.wav", "old", "old.wav"}},
+                 {"unchanged as shown", {"a\tb.wav", QString::fromUtf8("a\uFFFDb"), "a\tb.wav"}},
+                 {"other case", {"old.wav", "OLD", "OLD.wav"}}, {"blanks around", {"old.wav", " new ", " new .wav"}}})
+            QTest::newRow(tag) << c;
         for (const char *name : {"recording", "folder", "fifo", "dangling", "listed"})
             QTest::newRow(name) << QStringList{"old.wav", name, ""};
     }
@@ -70,41 +49,35 @@ private slots:
         const RenameDecision decision = CheckRename(dir.filePath(c[0]), c[1]);
         const RenameCheck check = c[2] == "-" ? RenameCheck::Blank : c[2].isEmpty() ? RenameCheck::NameTaken : RenameCheck::Accepted;
         QCOMPARE(int(decision.check), int(check));
-        QCOMPARE(decision.newName, check == RenameCheck::Accepted ? c[2] : QString());
-        QCOMPARE(decision.newPath, check == RenameCheck::Accepted ? dir.filePath(c[2]) : QString());
+        QCOMPARE(decision.newName + '|' + decision.newPath, check == RenameCheck::Accepted ? c[2] + '|' + dir.filePath(c[2]) : "|");
     }
 
-    // What holds new.wav when old.wav is renamed to it.
+    // What holds new.wav when old.wav is renamed to it ("" old.wav gone).
     void renameRecording_data()
     {
         QTest::addColumn<QString>("blocker");
-        QTest::newRow("nothing") << "missing";
-        for (const char *kind : {"recording", "empty", "folder", "fifo", "dangling", "link:recording"})
+        for (const char *kind : {"missing", "recording", "empty", "folder", "fifo", "dangling", "link:recording", ""})
             QTest::newRow(kind) << kind;
-        QTest::newRow("old.wav gone") << "";
     }
     void renameRecording()
     {
         QFETCH(QString, blocker);
         QTemporaryDir dir;
         TestDatabase database;
-        const QString oldPath = dir.filePath("old.wav"), newPath = dir.filePath("new.wav");
-        QVERIFY((blocker.isEmpty() || MakeEntry("recording", oldPath)) && AddRecord(oldPath));
-        QVERIFY(blocker.isEmpty() || MakeEntry(blocker, newPath));
+        QVERIFY((blocker.isEmpty() || MakeEntry("recording", dir.filePath("old.wav"))) && AddRecord(dir.filePath("old.wav")));
+        QVERIFY(blocker.isEmpty() || MakeEntry(blocker, dir.filePath("new.wav")));
         const QStringList before = Snapshot(dir.path());
         const bool renamed = blocker == "missing";
-        QCOMPARE(RenameRecording(oldPath, "new.wav", newPath), renamed);
+        QCOMPARE(RenameRecording(dir.filePath("old.wav"), "new.wav", dir.filePath("new.wav")), renamed);
         QCOMPARE(Snapshot(dir.path()), renamed ? Moved(before, "old.wav", "new.wav") : before);
-        QCOMPARE(database.Column("FilePath") + database.Column("FileName"), (renamed ? QStringList{newPath, "new.wav"} : QStringList{oldPath, "old.wav"}));
+        QCOMPARE(database.Column("FileName || ' ' || FilePath"), QStringList(renamed ? "new.wav " + dir.filePath("new.wav") : "old.wav " + dir.filePath("old.wav")));
     }
 
-    // One record's entry and mark beside an unchecked recording: what the
-    // export takes (a checked record it cannot take makes it partial), then
-    // what the delete removes (one it cannot remove is refused).
+    // One record's entry and mark beside an unchecked recording: what the export takes (a checked record it cannot take
+    // makes it partial), then what the delete removes (one it cannot remove is refused and kept).
     void checkedRecords_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QVector<int>>("c"); // checked, exported, deleted
+        QTest::addColumn<QString>("kind"); QTest::addColumn<QVector<int>>("c"); // checked, exported, deleted
         QTest::newRow("unchecked") << "recording" << QVector<int>{0, 0, 0};
         QTest::newRow("unchecked folder") << "folder" << QVector<int>{0, 0, 0};
         for (const char *kind : {"recording", "empty", "link:recording"})
@@ -115,102 +88,64 @@ private slots:
     }
     void checkedRecords()
     {
-        QFETCH(QString, kind);
-        QFETCH(QVector<int>, c);
+        QFETCH(QString, kind); QFETCH(QVector<int>, c);
         QTemporaryDir dir;
         TestDatabase database;
         const QString keep = dir.filePath("keep.wav"), path = dir.filePath("x.wav");
         QVERIFY(MakeEntry("recording", keep) && MakeEntry(kind, path) && AddRecord(keep) && AddRecord(path, c[0]));
         const QList<RecordRow> rows{Row(keep, false), Row(path, c[0])};
         const ExportPlan plan = PlanExport(rows);
-        QCOMPARE((QVector<int>{plan.taken.size(), plan.partial}), (QVector<int>{c[1], c[0] && !c[1]}));
         const DeleteOutcome outcome = DeleteCheckedRecords(rows);
-        QCOMPARE((QVector<int>{outcome.deletedCount, outcome.someRefused, outcome.keptRows.size(), outcome.keptRows.last().checked}),
-                 (QVector<int>{c[2], c[0] && !c[2], 2 - c[2], c[0] && !c[2]}));
+        QCOMPARE((QVector<int>{plan.taken.size(), plan.partial, outcome.deletedCount, outcome.someRefused, outcome.keptRows.size(), outcome.keptRows.last().checked}),
+                 (QVector<int>{c[1], c[0] && !c[1], c[2], c[0] && !c[2], 2 - c[2], c[0] && !c[2]}));
         QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !c[2] && kind != "missing");
         QCOMPARE(database.Column("FilePath"), (c[2] ? QStringList{keep} : QStringList{keep, path}));
-        QVERIFY(QFileInfo::exists(keep));
     }
 
-    void timeSuffix_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("suffixed");
-        QTest::newRow("recording") << "/out/call.wav" << "/out/call-240307140509042.wav";
-        QTest::newRow("extension only") << ".wav" << "-240307140509042.wav";
-        QTest::newRow("shorter than an extension") << "a.w" << "-240307140509042a.w";
-        QTest::newRow("empty") << "" << "-240307140509042";
-    }
     void timeSuffix()
     {
-        QFETCH(QString, target);
-        QFETCH(QString, suffixed);
-        QCOMPARE(WithTimeSuffix(target, QDateTime({2024, 3, 7}, {14, 5, 9, 42})), suffixed);
+        QStringList suffixed;
+        for (const char *target : {"/out/call.wav", ".wav", "a.w", ""})
+            suffixed << WithTimeSuffix(target, QDateTime({2024, 3, 7}, {14, 5, 9, 42}));
+        QCOMPARE(suffixed, QStringList({"/out/call-240307140509042.wav", "-240307140509042.wav", "-240307140509042a.w", "-240307140509042"}));
     }
 
-    // What holds call.wav in the export folder.
-    void freeExportTarget_data()
-    {
-        QTest::addColumn<QString>("kind");
-        for (const char *kind : {"missing", "recording", "empty", "folder", "fifo", "dangling"})
-            QTest::newRow(kind) << kind;
-    }
-    void freeExportTarget()
-    {
-        QFETCH(QString, kind);
-        QTemporaryDir dir;
-        QVERIFY(MakeEntry(kind, dir.filePath("call.wav")));
-        const QString target = FreeExportTarget(dir.path(), "call.wav");
-        const QString pattern = kind == "missing" ? "^%1/call\\.wav$" : "^%1/call-\\d{15}\\.wav$";
-        QVERIFY2(QRegularExpression(pattern.arg(QRegularExpression::escape(dir.path()))).match(target).hasMatch(), qPrintable(target));
-    }
-
-    // A source of a kind copied under a name; a copy that fails leaves nothing
-    // in the folder and is never waited on.
+    // The source x.wav of a kind copied under a name into a folder holding call.wav of a kind; a copy that fails leaves
+    // nothing behind.
     void copyRecording_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("stop");
+        QTest::addColumn<QStringList>("c"); // source, what holds call.wav, name, "stop" to stop
         for (const char *kind : {"recording", "empty", "link:recording", "missing", "folder", "fifo", "link:fifo", "dangling"})
-            QTest::newRow(kind) << kind << "call.wav" << false;
-        QTest::newRow("stopped") << "recording" << "call.wav" << true;
-        QTest::newRow("final name too long") << "recording" << QString(300, 'n') + ".wav" << false;
-        QTest::newRow("final name in a missing folder") << "recording" << "sub/call.wav" << false;
+            QTest::newRow(kind) << QStringList{kind, "missing", "call.wav", ""};
+        for (const char *kind : {"recording", "empty", "folder", "fifo", "dangling"})
+            QTest::addRow("call.wav taken: %s", kind) << QStringList{"recording", kind, "call.wav", ""};
+        QTest::newRow("stopped") << QStringList{"recording", "missing", "call.wav", "stop"};
+        QTest::newRow("final name too long") << QStringList{"recording", "missing", QString(300, 'n') + ".wav", ""};
+        QTest::newRow("final name in a missing folder") << QStringList{"recording", "missing", "sub/call.wav", ""};
     }
     void copyRecording()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, name);
-        QFETCH(bool, stop);
+        QFETCH(QStringList, c);
         QTemporaryDir source, out;
         const QString path = source.filePath("x.wav");
-        QVERIFY(MakeEntry(kind, path));
-        const bool copied = QFileInfo(path).isFile() && !stop && name == "call.wav";
-        QCOMPARE(CopyRecording(path, out.path(), name, [stop] { return stop; }), copied);
-        QCOMPARE(Entries(out.path()), copied ? QStringList{name} : QStringList());
-        QCOMPARE(ContentHash(out.filePath(name)), copied ? ContentHash(path) : "unreadable");
+        QVERIFY(MakeEntry(c[0], path) && MakeEntry(c[1], out.filePath("call.wav")));
+        const bool copied = QFileInfo(path).isFile() && c[3].isEmpty() && c[2] == "call.wav";
+        QCOMPARE(CopyRecording(path, out.path(), c[2], [&c] { return !c[3].isEmpty(); }), copied);
+        QStringList added = Entries(out.path());
+        added.removeOne(c[1] == "missing" ? "" : "call.wav");
+        const QString name = c[1] == "missing" ? "^call\\.wav$" : "^call-\\d{15}\\.wav$";
+        QVERIFY2(copied ? added.size() == 1 && QRegularExpression(name).match(added[0]).hasMatch() : added.isEmpty(), qPrintable(added.join(',')));
+        QVERIFY(!copied || ContentHash(out.filePath(added[0])) == ContentHash(path));
     }
 
-    // Three recordings of one name go into a folder that already holds it:
-    // each taken name gets a time suffix of its own, taken anew until free.
+    // Three copies under a name that is taken: a time suffix for each, taken anew until it is free.
     void exportTakesFreeNameForEachFile()
     {
-        QTemporaryDir archive, out;
-        QVERIFY(WriteFileBytes(out.filePath("call.wav"), "already there"));
-        for (const QString folder : {"one", "two", "three"}) {
-            QVERIFY(WriteFileBytes(archive.filePath(folder + "/call.wav"), folder.toUtf8()));
-            QVERIFY(CopyRecording(archive.filePath(folder + "/call.wav"), out.path(), "call.wav", [] { return false; }));
-        }
-        QStringList contents;
-        for (const QString &copy : Entries(out.path())) {
-            QVERIFY2(QRegularExpression("^call(-\\d{15})?\\.wav$").match(copy).hasMatch(), qPrintable(copy));
-            QFile file(out.filePath(copy));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            contents << file.readAll();
-        }
-        contents.sort();
-        QCOMPARE(contents, QStringList({"already there", "one", "three", "two"}));
+        QTemporaryDir out;
+        QVERIFY(MakeEntry("recording", out.filePath("call.wav")) && MakeEntry("empty", out.filePath("x")));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(CopyRecording(out.filePath("x"), out.path(), "call.wav", [] { return false; }));
+        QCOMPARE(Entries(out.path()).filter(QRegularExpression("^call-\\d{15}\\.wav$")).size(), 3);
     }
 };
 

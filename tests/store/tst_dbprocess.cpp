@@ -1,86 +1,53 @@
-// The working database's file: named by the time, created only where no
-// entry of any kind holds the name.
+// The working database's file: named by the time, created only where no entry of any kind holds the name.
 
 #include "store/dbprocess.h"
 #include "store/schema.h"
+#include "tests/support/filesnapshot.h"
+#include "tests/support/recordingfixture.h"
 
 #include <QtTest>
-
-namespace {
-
-const QDateTime kStart({2024, 3, 7}, {14, 5, 9, 42});
-
-} // namespace
 
 class TestDbProcess : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fileName_data()
-    {
-        QTest::addColumn<QDateTime>("time");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("example") << kStart << "240307140509042";
-        QTest::newRow("first millisecond of 2000") << QDateTime({2000, 1, 1}, {0, 0}) << "000101000000000";
-        QTest::newRow("last millisecond of 2099") << QDateTime({2099, 12, 31}, {23, 59, 59, 999}) << "991231235959999";
-    }
     void fileName()
     {
-        QFETCH(QDateTime, time);
-        QFETCH(QString, name);
-        QCOMPARE(WorkingDatabaseFileName(time), name);
+        QStringList names;
+        for (const QDateTime &time : {QDateTime({2024, 3, 7}, {14, 5, 9, 42}), QDateTime({2000, 1, 1}, {0, 0}), QDateTime({2099, 12, 31}, {23, 59, 59, 999})})
+            names << WorkingDatabaseFileName(time);
+        QCOMPARE(names, QStringList({"240307140509042", "000101000000000", "991231235959999"}));
     }
 
-    // What holds the first name beforehand: nothing, a file, a folder, a link
-    // that leads nowhere. Each millisecond is on the clock twice.
+    // Two files made in a row on a clock that gives each millisecond twice, the first name held by an entry of a kind; in
+    // the folder ("" the temporary one) or in none when it cannot take files.
     void createsOnlyNewFiles_data()
     {
-        QTest::addColumn<QString>("taken");
-        QTest::newRow("nothing") << "";
-        QTest::newRow("file") << "file";
-        QTest::newRow("folder") << "folder";
-        QTest::newRow("dangling link") << "link";
+        QTest::addColumn<QString>("taken"); QTest::addColumn<QString>("folder");
+        for (const char *kind : {"missing", "recording", "empty", "folder", "dangling"})
+            QTest::newRow(kind) << kind << "";
+        QTest::newRow("missing folder") << "missing" << "gone";
+        QTest::newRow("a file as folder") << "missing" << "file";
+        QTest::newRow("read-only file system") << "missing" << "/proc";
     }
     void createsOnlyNewFiles()
     {
-        QFETCH(QString, taken);
+        QFETCH(QString, taken); QFETCH(QString, folder);
         QTemporaryDir dir;
-        const QString first = dir.filePath(WorkingDatabaseFileName(kStart));
-        if (taken == "file")
-            QVERIFY(QFile(first).open(QIODevice::WriteOnly) && QFile(first).resize(3));
-        if (taken == "folder")
-            QVERIFY(QDir().mkdir(first));
-        if (taken == "link")
-            QVERIFY(QFile::link(dir.filePath("gone"), first));
+        const QDateTime start({2024, 3, 7}, {14, 5, 9, 42});
+        const auto name = [&start](int ms) { return WorkingDatabaseFileName(start.addMSecs(ms)); };
+        QVERIFY(MakeEntry(taken, dir.filePath(name(0))) && MakeEntry("empty", dir.filePath("file")));
+        const QStringList before = Snapshot(dir.path());
         int asked = 0;
-        const Clock clock = [&asked] { return kStart.addMSecs(asked++ / 2); };
-        const QString path = dir.filePath(WorkingDatabaseFileName(kStart.addMSecs(taken.isEmpty() ? 0 : 1)));
-
-        QCOMPARE(CreateWorkingDatabaseFile(dir.path(), clock), path);
-        QCOMPARE(CreateWorkingDatabaseFile(dir.path(), clock), dir.filePath(WorkingDatabaseFileName(kStart.addMSecs(taken.isEmpty() ? 1 : 2))));
-        QCOMPARE(QFileInfo(path).size(), 0);
-        QCOMPARE(QFileInfo(first).size(), taken == "file" ? 3 : QFileInfo(first).size());
-        QCOMPARE(QFileInfo(first).isDir(), taken == "folder");
-        QCOMPARE(QFileInfo(first).isSymLink(), taken == "link");
-        QVERIFY(!QFileInfo::exists(dir.filePath("gone")));
-    }
-
-    // A folder that cannot take the file: none is made, nothing is left.
-    void unwritableFolder_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("missing") << "missing";
-        QTest::newRow("a file") << "file";
-        QTest::newRow("read-only file system") << "/proc";
-    }
-    void unwritableFolder()
-    {
-        QFETCH(QString, folder);
-        QTemporaryDir dir;
-        QVERIFY(QFile(dir.filePath("file")).open(QIODevice::WriteOnly));
-        QCOMPARE(CreateWorkingDatabaseFile(folder.startsWith("/") ? folder : dir.filePath(folder)), QString());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"file"});
+        const Clock clock = [&] { return start.addMSecs(asked++ / 2); };
+        const QString where = folder.isEmpty() ? dir.path() : folder.startsWith('/') ? folder : dir.filePath(folder);
+        const QStringList made{CreateWorkingDatabaseFile(where, clock), CreateWorkingDatabaseFile(where, clock)};
+        const int first = taken == "missing" ? 0 : 1;
+        QCOMPARE(made, (folder.isEmpty() ? QStringList{dir.filePath(name(first)), dir.filePath(name(first + 1))} : QStringList{"", ""}));
+        for (const QString &file : made)
+            QVERIFY(file.isEmpty() || (QFileInfo(file).isFile() && QFileInfo(file).size() == 0));
+        QCOMPARE(Moved(Moved(Snapshot(dir.path()), name(first), ""), name(first + 1), ""), before);
     }
 };
 

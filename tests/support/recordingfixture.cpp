@@ -9,68 +9,40 @@
 
 #include <cmath>
 
-namespace {
-
-struct FieldOffsets
-{
-    int headerSize, recordType, marker, callType, channelType, recFre, sendFre, receiveID, callingID, startTime;
-    int radioID; // -1: not in this layout
-};
-
-constexpr FieldOffsets kOffsets80{92, 38, 40, 56, 58, 60, 64, 68, 72, 76, -1};
-constexpr FieldOffsets kOffsets85{216, 50, 52, 68, 70, 72, 76, 80, 84, 88, 96};
-
-const FieldOffsets &OffsetsOf(RecordingLayout layout)
-{
-    return layout == RecordingLayout::Layout80 ? kOffsets80 : kOffsets85;
-}
+// Where a layout keeps its fields; radioID -1 where it has none.
+struct FieldOffsets { int headerSize, recordType, marker, callType, channelType, recFre, sendFre, receiveID, callingID, startTime, radioID; };
+static constexpr FieldOffsets kOffsets80{92, 38, 40, 56, 58, 60, 64, 68, 72, 76, -1};
+static constexpr FieldOffsets kOffsets85{216, 50, 52, 68, 70, 72, 76, 80, 84, 88, 96};
+static const FieldOffsets &OffsetsOf(RecordingLayout layout) { return layout == RecordingLayout::Layout80 ? kOffsets80 : kOffsets85; }
 
 // Little-endian numbers and texts written into bytes at an offset.
 template <typename Number>
-void Put(QByteArray &bytes, int offset, Number value)
-{
-    qToLittleEndian(value, reinterpret_cast<uchar *>(bytes.data()) + offset);
-}
+static void Put(QByteArray &bytes, int offset, Number value) { qToLittleEndian(value, reinterpret_cast<uchar *>(bytes.data()) + offset); }
+static void PutText(QByteArray &bytes, int offset, const QByteArray &text) { bytes.replace(offset, text.size(), text); }
 
-void PutText(QByteArray &bytes, int offset, const QByteArray &text)
-{
-    bytes.replace(offset, text.size(), text);
-}
-
-} // namespace
-
-int HeaderSize(RecordingLayout layout)
-{
-    return OffsetsOf(layout).headerSize;
-}
+int HeaderSize(RecordingLayout layout) { return OffsetsOf(layout).headerSize; }
 
 QByteArray RecordingBytes(const RecordingFields &fields)
 {
     const FieldOffsets &at = OffsetsOf(fields.layout);
     QByteArray header(at.headerSize, '\0');
     const int dataChunk = at.headerSize - 8;
+    const quint16 blockAlign = quint16(fields.channels * fields.bitsPerSample / 8);
     PutText(header, 0, "RIFF");
-    Put(header, 4, quint32(dataChunk + fields.pcm.size()));
     PutText(header, 8, "WAVEfmt ");
-    Put(header, 16, quint32(dataChunk - 20));
-    Put(header, 20, quint16(1)); // PCM
-    Put(header, 22, fields.channels);
-    Put(header, 24, fields.sampleRate);
-    Put(header, 28, fields.byteRate);
-    Put(header, 32, quint16(fields.channels * fields.bitsPerSample / 8));
-    Put(header, 34, fields.bitsPerSample);
     PutText(header, dataChunk, "data");
-    Put(header, dataChunk + 4, fields.audioLength.value_or(quint32(fields.pcm.size())));
     if (fields.layout == RecordingLayout::Layout85)
         PutText(header, 40, "KVB");
-    Put(header, at.recordType, fields.recordType);
+    for (const auto &[offset, value] : std::initializer_list<std::pair<int, quint16>>{
+             {20, 1 /* PCM */}, {22, fields.channels}, {32, blockAlign}, {34, fields.bitsPerSample},
+             {at.recordType, fields.recordType}, {at.callType, fields.callType}, {at.channelType, fields.channelType}})
+        Put(header, offset, value);
+    for (const auto &[offset, value] : std::initializer_list<std::pair<int, quint32>>{
+             {4, quint32(dataChunk + fields.pcm.size())}, {16, quint32(dataChunk - 20)}, {24, fields.sampleRate},
+             {28, fields.byteRate}, {dataChunk + 4, fields.audioLength.value_or(quint32(fields.pcm.size()))},
+             {at.recFre, fields.recFre}, {at.sendFre, fields.sendFre}, {at.receiveID, fields.receiveID}, {at.callingID, fields.callingID}})
+        Put(header, offset, value);
     PutText(header, at.marker, fields.marker);
-    Put(header, at.callType, fields.callType);
-    Put(header, at.channelType, fields.channelType);
-    Put(header, at.recFre, fields.recFre);
-    Put(header, at.sendFre, fields.sendFre);
-    Put(header, at.receiveID, fields.receiveID);
-    Put(header, at.callingID, fields.callingID);
     const char startTime[] = {char(fields.year), char(fields.month), char(fields.day), char(fields.hour), char(fields.minute), char(fields.second)};
     PutText(header, at.startTime, QByteArray(startTime, 6));
     if (at.radioID >= 0)
@@ -95,10 +67,7 @@ bool WriteFileBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-bool WriteRecording(const QString &path, const RecordingFields &fields)
-{
-    return WriteFileBytes(path, RecordingBytes(fields));
-}
+bool WriteRecording(const QString &path, const RecordingFields &fields) { return WriteFileBytes(path, RecordingBytes(fields)); }
 
 bool MakeEntry(const QString &kind, const QString &path)
 {
