@@ -10,9 +10,6 @@
 #include "tests/support/recordingfixture.h"
 #include "ui/stylesheetbuilder.h"
 
-#include <QDir>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTreeWidgetItem>
 #include <QtTest>
 
@@ -22,7 +19,9 @@
 // The rules of a style block whose fields hold "f0_", "f1_", ... but field
 // `cleared` (counted across its groups) empty; all empty for kAllEmpty.
 using RulesBuilder = std::function<QString(int cleared)>;
+using Call = std::function<QVariant()>;
 Q_DECLARE_METATYPE(RulesBuilder)
+Q_DECLARE_METATYPE(Call)
 
 namespace {
 
@@ -43,9 +42,10 @@ void Fill(Block &block, int &field, int cleared)
         fields[i] = field == cleared || cleared == kAllEmpty ? QString() : Value(field);
 }
 
+// A row for the rules of Style, a block of its own or of pointers to Groups.
 template <typename Style, typename... Groups>
-void AddBuilderRow(const char *name, QString (*rules)(const Style &),
-                   const QList<int> &unused = {}, const QList<int> &blank = {})
+void AddStyleRow(const char *name, QString (*rules)(const Style &), const QList<int> &unused = {},
+                 const QList<int> &blank = {})
 {
     const RulesBuilder build = [rules](int cleared) {
         std::tuple<Groups...> groups;
@@ -56,8 +56,7 @@ void AddBuilderRow(const char *name, QString (*rules)(const Style &),
         else
             return rules(std::apply([](Groups &...group) { return Style{&group...}; }, groups));
     };
-    const int fields = int((sizeof(Groups) + ...) / sizeof(QString));
-    QTest::newRow(name) << build << fields << unused << blank;
+    QTest::newRow(name) << build << int((sizeof(Groups) + ...) / sizeof(QString)) << unused << blank;
 }
 
 // The rules of a style sheet, each up to its closing brace.
@@ -68,57 +67,72 @@ QStringList SheetRules(const QString &sheet)
     return rules;
 }
 
-struct Tree
+QString NameAndIdentifier(const QString &file)
 {
-    QTreeWidgetItem top{QStringList{"/rec"}};
-    QTreeWidgetItem *a = new QTreeWidgetItem(&top, QStringList{"a"});
-    QTreeWidgetItem *deep = new QTreeWidgetItem(a, QStringList{"deep"});
-    QTreeWidgetItem *ab = new QTreeWidgetItem(&top, QStringList{"ab"});
-    QTreeWidgetItem other{QStringList{"/rec"}}; // a second import of the same folder
-    QTreeWidgetItem *otherA = new QTreeWidgetItem(&other, QStringList{"a"});
-
-    Tree()
-    {
-        for (QTreeWidgetItem *item : {&other, otherA})
-            item->setData(0, Qt::UserRole, 1);
-        deep->setData(0, Qt::UserRole, 1); // below the first import, yet numbered as the second
-        for (QTreeWidgetItem *item : {&top, a, ab})
-            item->setData(0, Qt::UserRole, 0);
-    }
-    QTreeWidgetItem *Item(const QString &name)
-    {
-        const QMap<QString, QTreeWidgetItem *> items{{"top", &top}, {"a", a},       {"deep", deep},
-                                                     {"ab", ab},    {"other", &other}, {"otherA", otherA}};
-        return items.value(name);
-    }
-};
+    QString identifier = "before";
+    const QString name = CatalogLanguageName(QStringLiteral(TEST_CATALOG_DIR "/") + file, identifier);
+    return name + '|' + identifier;
+}
 
 } // namespace
+
+#define CALL_ROW(tag, call, expected) \
+    QTest::newRow(tag) << Call([] { return QVariant(call); }) << QVariant(expected)
 
 class TestGuiRules : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void calls_data();
+    void calls();
     void chooseLanguage_data();
     void chooseLanguage();
     void listLanguageFiles_data();
     void listLanguageFiles();
-    void catalogLanguageName_data();
-    void catalogLanguageName();
     void languageStore_data();
     void languageStore();
     void styleRules_data();
     void styleRules();
-    void versionSuffix_data();
-    void versionSuffix();
     void treePaths_data();
     void treePaths();
-    void playTimeText_data();
-    void playTimeText();
-    void sliderSeeks_data();
-    void sliderSeeks();
 };
+
+// The version text, the catalogs' names, the playing time and the slider's seeking.
+void TestGuiRules::calls_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<QVariant>("expected");
+
+    CALL_ROW("version of four numbers", VersionSuffix("1.0.2.1"), " V1.00.02.001");
+    CALL_ROW("version of two digits", VersionSuffix("12.34.56.78"), " V12.34.56.078");
+    CALL_ROW("version at its widest", VersionSuffix("1.99.99.999"), " V1.99.99.999");
+    CALL_ROW("version of three numbers", VersionSuffix("2.5.1"), " V2.05.01.000");
+    CALL_ROW("version of one number", VersionSuffix("3"), " V3.00.00.000");
+    CALL_ROW("no version", VersionSuffix(""), " V0.00.00.000");
+    CALL_ROW("usable catalog", NameAndIdentifier("Deutsch.qm"), "Deutsch|0407");
+    CALL_ROW("catalog without an identifier", NameAndIdentifier("NameOnly.qm"), "Français|");
+    CALL_ROW("catalog without a name", NameAndIdentifier("IdOnly.qm"), "|0410");
+    CALL_ROW("no catalog file", NameAndIdentifier("Missing.qm"), "|");
+    CALL_ROW("played 0", PlayTimeText(0), "00:00:00");
+    CALL_ROW("played 59.999 s", PlayTimeText(59999), "00:00:59");
+    CALL_ROW("played 1 min", PlayTimeText(60000), "00:01:00");
+    CALL_ROW("played 1 h less 1 ms", PlayTimeText(3599999), "00:59:59");
+    CALL_ROW("played 1 h", PlayTimeText(3600000), "01:00:00");
+    CALL_ROW("played 25 h 1 s", PlayTimeText(90001000), "25:00:01");
+    CALL_ROW("played 100 h", PlayTimeText(360000000), "100:00:00");
+    CALL_ROW("slider at the position", SliderSeeks(5000, 5000), false);
+    CALL_ROW("slider 99 ms behind", SliderSeeks(5000, 4901), false);
+    CALL_ROW("slider 100 ms behind", SliderSeeks(5000, 4900), true);
+    CALL_ROW("slider 99 ms ahead", SliderSeeks(5000, 5099), false);
+    CALL_ROW("slider 100 ms ahead", SliderSeeks(5000, 5100), true);
+}
+
+void TestGuiRules::calls()
+{
+    QFETCH(Call, call);
+    QTEST(call(), "expected");
+}
 
 void TestGuiRules::chooseLanguage_data()
 {
@@ -128,19 +142,15 @@ void TestGuiRules::chooseLanguage_data()
     QTest::addColumn<QString>("identifier"); // after the choice
 
     const QStringList both{"English:0409", "中文:0804"};
+    const QStringList mixed{"Français:", ":0410", "English:0409", "中文:0804", "Deutsch:0407"};
     QTest::newRow("no catalog") << QStringList() << "" << -1 << "";
     QTest::newRow("nothing stored: the first") << both << "" << 0 << "0409";
     QTest::newRow("stored: the second") << both << "0804" << 1 << "0804";
-    QTest::newRow("nothing stored: the first usable, not the last")
-        << QStringList{":0407", "Français:", "English:0409", "中文:0804", "Deutsch:0407"} << ""
-        << 2 << "0409";
-    QTest::newRow("unknown stored: the first usable, not the last")
-        << QStringList{"Français:", "English:0409", "中文:0804", "Deutsch:0407"} << "0410" << 1
-        << "0409";
-    QTest::newRow("stored of a catalog without a name")
-        << QStringList{":0410", "中文:0804", "English:0409"} << "0410" << 1 << "0804";
-    QTest::newRow("none usable, stored kept") << QStringList{":0409", "English:"} << "0409" << -1
-                                             << "0409";
+    QTest::newRow("nothing stored: the first usable, not the last") << mixed << "" << 2 << "0409";
+    QTest::newRow("unknown stored: the first usable, not the last") << mixed << "0411" << 2 << "0409";
+    QTest::newRow("stored of a catalog without a name") << mixed << "0410" << 2 << "0409";
+    QTest::newRow("stored: the last") << mixed << "0407" << 4 << "0407";
+    QTest::newRow("none usable, stored kept") << QStringList{":0409", "English:"} << "0409" << -1 << "0409";
     QTest::newRow("none usable, nothing stored") << QStringList{"Broken:"} << "" << -1 << "";
 }
 
@@ -157,18 +167,14 @@ void TestGuiRules::chooseLanguage()
 
 void TestGuiRules::listLanguageFiles_data()
 {
-    QTest::addColumn<QStringList>("entries"); // in the folder; "/" ends a folder
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("entries"); // in the folder, "/" ending a folder; "-" no folder
+    QTest::addColumn<QStringList>("listed"); // none: false returned
 
-    QTest::newRow("no folder") << QStringList{"-"} << false << QStringList();
-    QTest::newRow("a file in the folder's place") << QStringList{"="} << false << QStringList();
-    QTest::newRow("empty folder") << QStringList() << false << QStringList();
-    QTest::newRow("no catalog") << QStringList{"a.ts", "qm", "b.qm.txt", "c.qm/"} << false
-                                << QStringList();
+    QTest::newRow("no folder") << QStringList{"-"} << QStringList();
+    QTest::newRow("empty folder") << QStringList() << QStringList();
+    QTest::newRow("no catalog") << QStringList{"a.ts", "qm", "b.qm.txt", "c.qm/"} << QStringList();
     QTest::newRow("catalogs in name order, upper case first")
-        << QStringList{"b.qm", "notes.txt", "a.qm", "sub.qm/", "B.qm"} << true
-        << QStringList{"B.qm", "a.qm", "b.qm"};
+        << QStringList{"b.qm", "notes.txt", "a.qm", "sub.qm/", "B.qm"} << QStringList{"B.qm", "a.qm", "b.qm"};
 }
 
 void TestGuiRules::listLanguageFiles()
@@ -177,37 +183,15 @@ void TestGuiRules::listLanguageFiles()
     QFETCH(QStringList, listed);
     QTemporaryDir root;
     const QString folder = root.filePath("LanguageConfig");
-    if (entries != QStringList{"-"})
-        QVERIFY(entries == QStringList{"="} ? WriteFileBytes(folder, "x") : QDir().mkdir(folder));
+    QVERIFY(entries == QStringList{"-"} || QDir().mkdir(folder));
     for (const QString &entry : entries)
-        if (entry.size() > 1)
-            QVERIFY(entry.endsWith('/') ? QDir().mkdir(folder + '/' + entry)
-                                        : WriteFileBytes(folder + '/' + entry, "x"));
+        QVERIFY(entry == "-" || (entry.endsWith('/') ? QDir().mkdir(folder + '/' + entry)
+                                                     : WriteFileBytes(folder + '/' + entry, "x")));
     QStringList paths;
-    QTEST(ListLanguageFiles(folder, paths), "found");
+    QCOMPARE(ListLanguageFiles(folder, paths), !listed.isEmpty());
     for (QString &name : listed)
         name.prepend(folder + '/');
-    QCOMPARE(paths.isEmpty() ? QStringList() : paths, listed);
-}
-
-void TestGuiRules::catalogLanguageName_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("identifier");
-
-    QTest::newRow("usable") << "Deutsch.qm" << "Deutsch" << "0407";
-    QTest::newRow("without an identifier") << "NameOnly.qm" << "Français" << "";
-    QTest::newRow("without a name") << "IdOnly.qm" << "" << "0410";
-    QTest::newRow("no such file") << "Missing.qm" << "" << "";
-}
-
-void TestGuiRules::catalogLanguageName()
-{
-    QFETCH(QString, file);
-    QString identifier = "before";
-    QTEST(CatalogLanguageName(QStringLiteral(TEST_CATALOG_DIR "/") + file, identifier), "name");
-    QTEST(identifier, "identifier");
+    QCOMPARE(paths, listed);
 }
 
 void TestGuiRules::languageStore_data()
@@ -224,7 +208,8 @@ void TestGuiRules::languageStore_data()
     QTest::newRow("a link to a regular file") << "link" << "0407" << false;
 }
 
-// A FIFO there would make a read that opens it wait for a writer for good.
+// Nothing else in the folder changes. A FIFO there would make a read that
+// opened it wait for a writer for good.
 void TestGuiRules::languageStore()
 {
     QFETCH(QString, kind);
@@ -236,10 +221,8 @@ void TestGuiRules::languageStore()
         QVERIFY(WriteFileBytes(kind == "file" ? settings : folder.filePath("real.ini"), text));
     if (kind == "link" || kind == "dangling")
         QVERIFY(QFile::link(folder.filePath(kind == "link" ? "real.ini" : "gone.ini"), settings));
-    if (kind == "FIFO")
-        QVERIFY(::mkfifo(QFile::encodeName(settings).constData(), 0644) == 0);
-    if (kind == "folder")
-        QVERIFY(QDir().mkdir(settings));
+    QVERIFY(kind != "FIFO" || ::mkfifo(QFile::encodeName(settings).constData(), 0644) == 0);
+    QVERIFY(kind != "folder" || QDir().mkdir(settings));
     QString identifier = "kept";
     ReadLanguageID(settings, identifier);
     QTEST(identifier, "read");
@@ -249,12 +232,10 @@ void TestGuiRules::languageStore()
     const QStringList after = Snapshot(folder.path());
     QCOMPARE(Moved(after, "Settings.ini", ""), Moved(before, "Settings.ini", ""));
     QCOMPARE(after == before, !written);
-    if (written) {
-        const QSettings stored(settings, QSettings::IniFormat);
-        QCOMPARE(stored.allKeys().join(','), kind == "file" ? "Other/Kept,Setting/LanguageID"
-                                                            : "Setting/LanguageID");
-        QCOMPARE(stored.value("Setting/LanguageID").toString(), QString("0804"));
-    }
+    const QSettings stored(written ? settings : folder.filePath("none.ini"), QSettings::IniFormat);
+    if (written)
+        QCOMPARE(stored.allKeys().join(',') + '=' + stored.value("Setting/LanguageID").toString(),
+                 QString(kind == "file" ? "Other/Kept,Setting/LanguageID=0804" : "Setting/LanguageID=0804"));
 }
 
 void TestGuiRules::styleRules_data()
@@ -266,25 +247,25 @@ void TestGuiRules::styleRules_data()
 
     using Date = DateEditStyle;
     using Scroll = ScrollBarStyle;
-    AddBuilderRow<PushButtonStyle, PushButtonStyle>("push button", PushButtonRules);
-    AddBuilderRow<LabelStyle, LabelStyle>("label", LabelRules);
-    AddBuilderRow<LineEditStyle, LineEditStyle>("line edit", LineEditRules);
-    AddBuilderRow<LineEditHoverStyle, LineEditHoverStyle>("hovered line edit", LineEditHoverRules);
-    AddBuilderRow<ComboBoxStyle, ComboBoxStyle>("combo box", ComboBoxRules);
-    AddBuilderRow<MenuStyle, MenuStyle>("menu", MenuRules);
-    AddBuilderRow<PaddingStyle, PaddingStyle>("padding", PaddingRules);
-    AddBuilderRow<TimeEditStyle, TimeEditStyle::Edit, TimeEditStyle::SpinButtons>(
+    AddStyleRow<PushButtonStyle, PushButtonStyle>("push button", PushButtonRules);
+    AddStyleRow<LabelStyle, LabelStyle>("label", LabelRules);
+    AddStyleRow<LineEditStyle, LineEditStyle>("line edit", LineEditRules);
+    AddStyleRow<LineEditHoverStyle, LineEditHoverStyle>("hovered line edit", LineEditHoverRules);
+    AddStyleRow<ComboBoxStyle, ComboBoxStyle>("combo box", ComboBoxRules);
+    AddStyleRow<MenuStyle, MenuStyle>("menu", MenuRules);
+    AddStyleRow<PaddingStyle, PaddingStyle>("padding", PaddingRules);
+    AddStyleRow<TimeEditStyle, TimeEditStyle::Edit, TimeEditStyle::SpinButtons>(
         "time edit", TimeEditRules, {8, 9, 12, 13});
-    AddBuilderRow<Date, Date::Edit, Date::NavigationBar, Date::MonthButton, Date::YearButton,
-                  Date::DayGrid>("date edit", DateEditRules);
-    AddBuilderRow<TreeWidgetStyle, TreeWidgetStyle::Tree, TreeWidgetStyle::Items,
-                  TreeWidgetStyle::Branches>("tree", TreeWidgetRules);
+    AddStyleRow<Date, Date::Edit, Date::NavigationBar, Date::MonthButton, Date::YearButton,
+                Date::DayGrid>("date edit", DateEditRules);
+    AddStyleRow<TreeWidgetStyle, TreeWidgetStyle::Tree, TreeWidgetStyle::Items,
+                TreeWidgetStyle::Branches>("tree", TreeWidgetRules);
     for (const auto &[name, rules] : {std::make_pair("horizontal scroll bar", HScrollBarRules),
                                       std::make_pair("vertical scroll bar", VScrollBarRules)})
-        AddBuilderRow<Scroll, Scroll::Bar, Scroll::Handle, Scroll::Page, Scroll::Page,
-                      Scroll::LineButton, Scroll::LineButton>(name, rules, {}, {10, 12});
-    AddBuilderRow<TableViewStyle, TableViewStyle::View, TableViewStyle::Items,
-                  TableViewStyle::Header>("table", TableViewRules);
+        AddStyleRow<Scroll, Scroll::Bar, Scroll::Handle, Scroll::Page, Scroll::Page,
+                    Scroll::LineButton, Scroll::LineButton>(name, rules, {}, {10, 12});
+    AddStyleRow<TableViewStyle, TableViewStyle::View, TableViewStyle::Items,
+                TableViewStyle::Header>("table", TableViewRules);
 }
 
 // Every field set makes its rules; a field left empty drops the rules that
@@ -299,11 +280,10 @@ void TestGuiRules::styleRules()
     const QString full = build(-1);
     for (int field = 0; field < fields; ++field) {
         const QString value = Value(field);
-        const QString cleared = build(field);
-        QVERIFY2(full.contains(value) != unused.contains(field), qPrintable(value + ": " + full));
-        QVERIFY2(!cleared.contains(value), qPrintable(value + ": " + cleared));
-        const QStringList kept = SheetRules(cleared);
+        const QStringList kept = SheetRules(build(field));
         QStringList dropped = SheetRules(full);
+        QVERIFY2(full.contains(value) != unused.contains(field), qPrintable(value + ": " + full));
+        QVERIFY2(!kept.join('}').contains(value), qPrintable(value));
         if (blank.contains(field)) {
             QCOMPARE(kept.size(), dropped.size());
             continue;
@@ -312,25 +292,6 @@ void TestGuiRules::styleRules()
             QVERIFY2(dropped.removeOne(rule), qPrintable(value + " cleared, added: " + rule));
         QVERIFY2(dropped.isEmpty() == unused.contains(field), qPrintable(value));
     }
-}
-
-void TestGuiRules::versionSuffix_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QString>("suffix");
-
-    QTest::newRow("four numbers") << "1.0.2.1" << " V1.00.02.001";
-    QTest::newRow("two digits") << "12.34.56.78" << " V12.34.56.078";
-    QTest::newRow("widest") << "1.99.99.999" << " V1.99.99.999";
-    QTest::newRow("three numbers") << "2.5.1" << " V2.05.01.000";
-    QTest::newRow("one number") << "3" << " V3.00.00.000";
-    QTest::newRow("none") << "" << " V0.00.00.000";
-}
-
-void TestGuiRules::versionSuffix()
-{
-    QFETCH(QString, version);
-    QTEST(VersionSuffix(version), "suffix");
 }
 
 void TestGuiRules::treePaths_data()
@@ -352,54 +313,23 @@ void TestGuiRules::treePaths_data()
     QTest::newRow("above, another number") << "deep" << "a" << "/rec/a/deep" << true << false;
 }
 
+// Two imports of /rec: the first (number 0) holds a, a/deep (numbered 1, as
+// if of the other import) and ab; the second (number 1) holds a.
 void TestGuiRules::treePaths()
 {
+    QTreeWidgetItem first{QStringList{"/rec"}}, second{QStringList{"/rec"}};
+    second.setData(0, Qt::UserRole, 1);
+    QMap<QString, QTreeWidgetItem *> items{{"top", &first}, {"other", &second}, {"", nullptr}};
+    for (const QString &spec : {"a top a 0", "deep a deep 1", "ab top ab 0", "otherA other a 1"}) {
+        const QStringList field = spec.split(' '); // name, parent, text, number
+        items[field[0]] = new QTreeWidgetItem(items[field[1]], QStringList{field[2]});
+        items[field[0]]->setData(0, Qt::UserRole, field[3].toInt());
+    }
     QFETCH(QString, item);
     QFETCH(QString, other);
-    Tree tree;
-    QTEST(TreeItemPath(tree.Item(item)), "path");
-    QTEST(IsWithinSubtree(tree.Item(item), tree.Item(other)), "within");
-    QTEST(RemovalReloadsList(tree.Item(item), tree.Item(other)), "reloads");
-}
-
-void TestGuiRules::playTimeText_data()
-{
-    QTest::addColumn<qint64>("milliseconds");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("0") << qint64(0) << "00:00:00";
-    QTest::newRow("59.999 s") << qint64(59999) << "00:00:59";
-    QTest::newRow("1 min") << qint64(60000) << "00:01:00";
-    QTest::newRow("1 h less 1 ms") << qint64(3599999) << "00:59:59";
-    QTest::newRow("1 h") << qint64(3600000) << "01:00:00";
-    QTest::newRow("25 h 1 s") << qint64(90001000) << "25:00:01";
-    QTest::newRow("100 h") << qint64(360000000) << "100:00:00";
-}
-
-void TestGuiRules::playTimeText()
-{
-    QFETCH(qint64, milliseconds);
-    QTEST(PlayTimeText(milliseconds), "text");
-}
-
-void TestGuiRules::sliderSeeks_data()
-{
-    QTest::addColumn<qint64>("position");
-    QTest::addColumn<int>("slider");
-    QTest::addColumn<bool>("seeks");
-
-    QTest::newRow("at the position") << qint64(5000) << 5000 << false;
-    QTest::newRow("99 ms behind") << qint64(5000) << 4901 << false;
-    QTest::newRow("100 ms behind") << qint64(5000) << 4900 << true;
-    QTest::newRow("99 ms ahead") << qint64(5000) << 5099 << false;
-    QTest::newRow("100 ms ahead") << qint64(5000) << 5100 << true;
-}
-
-void TestGuiRules::sliderSeeks()
-{
-    QFETCH(qint64, position);
-    QFETCH(int, slider);
-    QTEST(SliderSeeks(position, slider), "seeks");
+    QTEST(TreeItemPath(items[item]), "path");
+    QTEST(IsWithinSubtree(items[item], items[other]), "within");
+    QTEST(RemovalReloadsList(items[item], items[other]), "reloads");
 }
 
 QTEST_MAIN(TestGuiRules)

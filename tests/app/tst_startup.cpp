@@ -1,7 +1,6 @@
 // Runs copies of this program as the application in prepared folders: the
 // start-up checks end the process, so they are observed from outside.
 
-#include "app/appresources.h"
 #include "app/endsignals.h"
 #include "app/mainwindow.h"
 #include "player/qmenubutton.h"
@@ -10,15 +9,9 @@
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/proxystyle.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <csignal>
 #include <cstdio>
@@ -45,16 +38,14 @@ int RunAsApplication(int argc, char *argv[])
         auto *dialog = qobject_cast<MsgTipWidthSingleBtn *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        auto *button = dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtnRes");
         std::printf("dialog:%s|%s|%s\n", qPrintable(dialog->windowTitle()),
                     qPrintable(dialog->findChild<QLabel *>("label_MsgWithSingleBtnWndText")->text()),
-                    qPrintable(dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtnRes")->text()));
+                    qPrintable(button->text()));
         std::fflush(stdout);
-        if (answer == QLatin1String("button"))
-            dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtnRes")->click();
-        else if (answer == QLatin1String("close"))
-            dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtn_Close")->click();
-        else
-            QTest::keyClick(dialog, Qt::Key_Escape);
+        if (answer == "escape")
+            return QTest::keyClick(dialog, Qt::Key_Escape);
+        (answer == "close" ? dialog->findChild<QPushButton *>("pbtn_MsgWndWithSingleBtn_Close") : button)->click();
     });
     answerer.start(20);
     MainWindow window;
@@ -80,8 +71,8 @@ struct Outcome
 };
 
 // layout: "missing", "empty", "unusable" (catalogs lacking an entry and one
-// that is no catalog), "installed", or "installed" with the unusable ones
-// and a German one added, or with Chinese stored as the choice.
+// that is no catalog), "installed", with German and the unusable ones added,
+// or with Chinese stored.
 void PrepareCatalogs(const QString &folder, const QString &layout)
 {
     const QString catalogs = folder + "/LanguageConfig/";

@@ -5,10 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-
-#include <utility>
 
 namespace {
 
@@ -22,7 +19,7 @@ void Fail(const QString &message)
     QTest::qFail(qPrintable(message), __FILE__, __LINE__);
 }
 
-void Reject(QDialog *dialog, const QString &why)
+void Reject(QDialog *dialog, const char *why)
 {
     Fail(QStringLiteral("%1 %2 '%3', rejected")
              .arg(why, dialog->metaObject()->className(), dialog->windowTitle()));
@@ -34,7 +31,7 @@ void Handle(QDialog *dialog, int show)
 {
     QTimer::singleShot(kWaitMs, dialog, [dialog, show] {
         if (dialog->isVisible() && dialog->property("watchedShow").toInt() == show)
-            Reject(dialog, QStringLiteral("still open after 10 s:"));
+            Reject(dialog, "still open after 10 s:");
     });
     if (dialog->inherits("MsgTipWidthSingleBtn")) {
         messages << dialog->findChild<QLabel *>("label_MsgWithSingleBtnWndText")->text();
@@ -43,14 +40,8 @@ void Handle(QDialog *dialog, int show)
         expected.clear();
         std::exchange(pendingAnswer, nullptr)(dialog);
     } else if (!dialog->inherits("TipDlg")) {
-        Reject(dialog, QStringLiteral("unexpected dialog"));
+        Reject(dialog, "unexpected dialog");
     }
-}
-
-void CloseMenus()
-{
-    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
-        QApplication::activePopupWidget()->close();
 }
 
 } // namespace
@@ -62,7 +53,6 @@ DialogWatch::DialogWatch()
 
 DialogWatch::~DialogWatch()
 {
-    qApp->removeEventFilter(this);
     pendingAnswer = nullptr;
 }
 
@@ -83,10 +73,10 @@ QStringList TakeMessages()
 
 bool WaitUntil(const std::function<bool()> &ready, const QString &what)
 {
-    if (QTest::qWaitFor(ready, kWaitMs))
-        return true;
-    Fail(what + QStringLiteral(" within 10 s"));
-    return false;
+    const bool ok = QTest::qWaitFor(ready, kWaitMs);
+    if (!ok)
+        Fail(what + QStringLiteral(" within 10 s"));
+    return ok;
 }
 
 void AnswerModal(const char *className, const std::function<void(QDialog *)> &answer,
@@ -95,10 +85,8 @@ void AnswerModal(const char *className, const std::function<void(QDialog *)> &an
     expected = className;
     pendingAnswer = answer;
     trigger();
-    if (!WaitUntil([] { return expected.isEmpty(); }, QStringLiteral("no dialog %1").arg(className))) {
+    if (!WaitUntil([] { return expected.isEmpty(); }, QStringLiteral("no dialog %1").arg(className)))
         expected.clear();
-        pendingAnswer = nullptr;
-    }
 }
 
 void ChooseFromMenu(const QStringList &path, const std::function<void()> &trigger)
@@ -106,6 +94,10 @@ void ChooseFromMenu(const QStringList &path, const std::function<void()> &trigge
     int step = 0;
     bool missing = false;
     QMenu *opened = nullptr;
+    const auto closeMenus = [] {
+        for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+            QApplication::activePopupWidget()->close();
+    };
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -116,7 +108,7 @@ void ChooseFromMenu(const QStringList &path, const std::function<void()> &trigge
         for (QAction *action : menu->actions())
             entry = action->text() == path[step] ? action : entry;
         if ((missing = !entry))
-            return CloseMenus();
+            return closeMenus();
         menu->setActiveAction(entry);
         QTest::keyClick(menu, ++step == path.size() ? Qt::Key_Return : Qt::Key_Right);
     });
@@ -124,7 +116,7 @@ void ChooseFromMenu(const QStringList &path, const std::function<void()> &trigge
     trigger();
     if (!WaitUntil([&] { return missing || step == path.size(); },
                    QStringLiteral("no menu with '%1'").arg(path.value(step))))
-        CloseMenus();
+        closeMenus();
     else if (missing)
         Fail(QStringLiteral("no entry '%1' in the menu").arg(path.value(step)));
 }

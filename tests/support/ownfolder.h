@@ -4,12 +4,11 @@
 #include "tests/support/modalanswer.h"
 
 #include <QApplication>
-#include <QString>
 #include <QtTest>
 
 // Copies the running program, and with withCatalogs the catalogs beside it,
-// into folder: the application reads its catalogs and keeps Settings.ini and
-// its working database beside its executable. The copy's path, or empty.
+// into folder: the application keeps its catalogs, Settings.ini and working
+// database beside its executable. The copy's path, or empty.
 QString CopyProgramInto(const QString &folder, bool withCatalogs);
 
 // Called first in main(): unless this process is already that copy, runs a

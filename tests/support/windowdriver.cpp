@@ -2,10 +2,9 @@
 
 #include "app/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QAbstractButton>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTreeWidget>
@@ -13,7 +12,7 @@
 
 namespace {
 
-template <typename Widget>
+template <typename Widget = QWidget>
 Widget *Child(QObject *parent, const char *name)
 {
     return parent->findChild<Widget *>(QLatin1String(name));
@@ -33,13 +32,7 @@ QTableView *Table(MainWindow *window)
 QPoint PointOnItem(QTreeWidget *tree, QTreeWidgetItem *item)
 {
     tree->scrollToItem(item);
-    const QRect rect = tree->visualItemRect(item);
-    return QPoint(rect.left() + 8, rect.center().y());
-}
-
-QPoint CellCenter(MainWindow *window, int row, int column)
-{
-    return Table(window)->visualRect(Table(window)->model()->index(row, column)).center();
+    return tree->visualItemRect(item).topLeft() + QPoint(8, tree->visualItemRect(item).height() / 2);
 }
 
 void Click(QWidget *widget, const char *name)
@@ -103,9 +96,10 @@ void ChooseSetting(MainWindow *window, const QStringList &path)
 
 void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry)
 {
-    Table(window)->setCurrentIndex(Table(window)->model()->index(row, 2));
-    ChooseFromMenu({entry}, [window, row] {
-        emit Table(window)->customContextMenuRequested(CellCenter(window, row, 2));
+    const QModelIndex index = Table(window)->model()->index(row, 2);
+    Table(window)->setCurrentIndex(index);
+    ChooseFromMenu({entry}, [window, index] {
+        emit Table(window)->customContextMenuRequested(Table(window)->visualRect(index).center());
     });
 }
 
@@ -124,10 +118,8 @@ QStringList ChildTexts(const QTreeWidgetItem *item)
 
 QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text)
 {
-    for (int i = 0; parent && i < parent->childCount(); ++i)
-        if (parent->child(i)->text(0) == text)
-            return parent->child(i);
-    return nullptr;
+    const int index = parent ? ChildTexts(parent).indexOf(text) : -1;
+    return index < 0 ? nullptr : parent->child(index);
 }
 
 void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item)
@@ -142,23 +134,16 @@ void RemoveTreeItem(MainWindow *window, QTreeWidgetItem *item, bool confirm)
     AnswerModal("MessageTip", [confirm](QDialog *dialog) {
         Click(dialog, confirm ? "pbtn_OK" : "pbtn_Cancel");
     }, [window, pos] {
-        ChooseFromMenu({QStringLiteral("Delete")},
-                       [window, pos] { emit Tree(window)->customContextMenuRequested(pos); });
+        ChooseFromMenu({"Delete"}, [window, pos] { emit Tree(window)->customContextMenuRequested(pos); });
     });
 }
 
-void ClickCheckCell(MainWindow *window, int row)
+void ClickCell(MainWindow *window, int row, int column, bool twice)
 {
-    QTest::mouseClick(Table(window)->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      CellCenter(window, row, 0));
-}
-
-// A person's double click: a click, then the second press as a double click.
-void DoubleClickRow(MainWindow *window, int row)
-{
-    QWidget *viewport = Table(window)->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, CellCenter(window, row, 2));
-    QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, CellCenter(window, row, 2));
+    const QPoint center = Table(window)->visualRect(Table(window)->model()->index(row, column)).center();
+    QTest::mouseClick(Table(window)->viewport(), Qt::LeftButton, Qt::NoModifier, center);
+    if (twice) // the second press of a person's double click
+        QTest::mouseDClick(Table(window)->viewport(), Qt::LeftButton, Qt::NoModifier, center);
 }
 
 QStringList TableColumn(MainWindow *window, int column)
@@ -171,18 +156,18 @@ QStringList TableColumn(MainWindow *window, int column)
 
 QString WidgetText(MainWindow *window, const char *objectName)
 {
-    return Child<QWidget>(window, objectName)->property("text").toString();
+    return Child(window, objectName)->property("text").toString();
 }
 
 void ClickButton(MainWindow *window, const char *objectName)
 {
-    auto *button = Child<QPushButton>(window, objectName);
+    auto *button = Child(window, objectName);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
 bool IsPlayingShown(MainWindow *window)
 {
-    return Child<QPushButton>(window, "pbtn_PlayorPause")->styleSheet().contains("SoundPause");
+    return Child(window, "pbtn_PlayorPause")->styleSheet().contains("SoundPause");
 }
 
 int DatabaseRowCount(const QString &condition)
