@@ -13,7 +13,6 @@
 #include <QTreeWidgetItem>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <tuple>
 
 // The rules of a style block whose fields hold "f0_", "f1_", ... but field
@@ -67,6 +66,72 @@ QStringList SheetRules(const QString &sheet)
     return rules;
 }
 
+// "<index> <identifier>" of the choice among catalogs of "name:identifier".
+QString Chosen(const QStringList &catalogs, QString identifier)
+{
+    QList<LanguageCatalog> list;
+    for (const QString &catalog : catalogs)
+        list.append({"/c/" + catalog, catalog.section(':', 0, 0), catalog.section(':', 1)});
+    return QString::number(ChooseLanguage(list, identifier)) + ' ' + identifier;
+}
+
+// Whether the folder made of entries ("/" ending a folder; none: no folder)
+// has catalogs, and their names in the order listed.
+QString Listed(const QStringList &entries)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath("LanguageConfig");
+    for (const QString &entry : entries) {
+        if (!(entry.endsWith('/') ? QDir().mkpath(folder + '/' + entry) : WriteFileBytes(folder + '/' + entry, "x")))
+            return "not made";
+    }
+    QStringList paths;
+    const bool found = ListLanguageFiles(folder, paths);
+    return (found ? "true " : "false ") + paths.join(',').remove(folder + '/');
+}
+
+// What ReadLanguageID reads (from "kept") out of an entry of the kind at
+// Settings.ini, then what WriteLanguageID leaves there: its keys and the
+// identifier, or "left" when nothing changed. A FIFO opened to be read
+// would wait for a writer for good.
+QString Stored(const QString &kind)
+{
+    const QTemporaryDir folder;
+    const QString settings = folder.filePath("Settings.ini");
+    const QString real = kind == "link" ? folder.filePath("real.ini") : settings;
+    const bool written = (kind != "file" && kind != "link")
+                         || WriteFileBytes(real, "[Other]\nKept=1\n[Setting]\nLanguageID=0407\n");
+    if (!written || !(kind == "link" ? QFile::link(real, settings) : kind == "file" || kind == "absent" || MakeEntry(kind, settings)))
+        return "not made";
+    QString identifier = "kept";
+    ReadLanguageID(settings, identifier);
+    const QStringList before = Snapshot(folder.path());
+    WriteLanguageID(settings, "0804");
+    const QStringList after = Snapshot(folder.path());
+    if (Moved(after, "Settings.ini", "") != Moved(before, "Settings.ini", ""))
+        return "others changed";
+    const QSettings stored(after == before ? folder.filePath("none") : settings, QSettings::IniFormat);
+    return identifier + ", " + (after == before ? "left" : stored.allKeys().join(',') + '=' + stored.value("Setting/LanguageID").toString());
+}
+
+// For items of two imports of /rec, the first (number 0) holding a, a/deep
+// (numbered 1, as if of the other import) and ab, the second (number 1)
+// holding a: item's path, "within" when it lies within other, "reloads"
+// when removing it with other last clicked reloads the list.
+QString TreeRules(const QString &item, const QString &other)
+{
+    QTreeWidgetItem first{QStringList{"/rec"}}, second{QStringList{"/rec"}};
+    second.setData(0, Qt::UserRole, 1);
+    QMap<QString, QTreeWidgetItem *> items{{"top", &first}, {"other", &second}, {"", nullptr}};
+    for (const QString &spec : {"a top a 0", "deep a deep 1", "ab top ab 0", "otherA other a 1"}) {
+        const QStringList field = spec.split(' '); // name, parent, text, number
+        items[field[0]] = new QTreeWidgetItem(items[field[1]], QStringList{field[2]});
+        items[field[0]]->setData(0, Qt::UserRole, field[3].toInt());
+    }
+    return TreeItemPath(items[item]) + (IsWithinSubtree(items[item], items[other]) ? " within" : "")
+           + (RemovalReloadsList(items[item], items[other]) ? " reloads" : "");
+}
+
 QString NameAndIdentifier(const QString &file)
 {
     QString identifier = "before";
@@ -86,23 +151,48 @@ class TestGuiRules : public QObject
 private slots:
     void calls_data();
     void calls();
-    void chooseLanguage_data();
-    void chooseLanguage();
-    void listLanguageFiles_data();
-    void listLanguageFiles();
-    void languageStore_data();
-    void languageStore();
     void styleRules_data();
     void styleRules();
-    void treePaths_data();
-    void treePaths();
 };
 
-// The version text, the catalogs' names, the playing time and the slider's seeking.
+// The language chosen at start and kept in Settings.ini, the tree paths, the
+// catalogs listed and their names, the version text, the playing time and
+// the slider's seeking.
 void TestGuiRules::calls_data()
 {
     QTest::addColumn<Call>("call");
     QTest::addColumn<QVariant>("expected");
+
+    static const QStringList mixed{"Français:", ":0410", "English:0409", "中文:0804", "Deutsch:0407"};
+    CALL_ROW("no catalog", Chosen({}, ""), "-1 ");
+    CALL_ROW("nothing stored: the first", Chosen({"English:0409", "中文:0804"}, ""), "0 0409");
+    CALL_ROW("stored: the second", Chosen({"English:0409", "中文:0804"}, "0804"), "1 0804");
+    CALL_ROW("nothing stored: the first usable, not the last", Chosen(mixed, ""), "2 0409");
+    CALL_ROW("unknown stored: the first usable, not the last", Chosen(mixed, "0411"), "2 0409");
+    CALL_ROW("stored of a catalog without a name", Chosen(mixed, "0410"), "2 0409");
+    CALL_ROW("stored: the last", Chosen(mixed, "0407"), "4 0407");
+    CALL_ROW("none usable, stored kept", Chosen({":0409", "English:"}, "0409"), "-1 0409");
+    CALL_ROW("none usable, nothing stored", Chosen({"Broken:"}, ""), "-1 ");
+    CALL_ROW("Settings.ini absent", Stored("absent"), "kept, Setting/LanguageID=0804");
+    CALL_ROW("Settings.ini a regular file", Stored("file"), "0407, Other/Kept,Setting/LanguageID=0804");
+    CALL_ROW("Settings.ini a FIFO", Stored("fifo"), "kept, left");
+    CALL_ROW("Settings.ini a folder", Stored("folder"), "kept, left");
+    CALL_ROW("Settings.ini a link that leads nowhere", Stored("dangling"), "kept, left");
+    CALL_ROW("Settings.ini a link to a regular file", Stored("link"), "0407, left");
+    CALL_ROW("tree: no item", TreeRules("", "top"), "");
+    CALL_ROW("tree: nothing clicked", TreeRules("a", ""), "/rec/a");
+    CALL_ROW("tree: itself", TreeRules("a", "a"), "/rec/a within reloads");
+    CALL_ROW("tree: the top, below it clicked", TreeRules("top", "a"), "/rec reloads");
+    CALL_ROW("tree: below the clicked top", TreeRules("a", "top"), "/rec/a within reloads");
+    CALL_ROW("tree: a sibling of a longer name", TreeRules("ab", "a"), "/rec/ab");
+    CALL_ROW("tree: the same path, another import", TreeRules("otherA", "a"), "/rec/a");
+    CALL_ROW("tree: below, another number", TreeRules("a", "deep"), "/rec/a");
+    CALL_ROW("tree: above, another number", TreeRules("deep", "a"), "/rec/a/deep within");
+    CALL_ROW("no catalog folder", Listed({}), "false ");
+    CALL_ROW("empty catalog folder", Listed({"/"}), "false ");
+    CALL_ROW("no catalog in the folder", Listed({"a.ts", "qm", "b.qm.txt", "c.qm/"}), "false ");
+    CALL_ROW("catalogs in name order, upper case first",
+             Listed({"b.qm", "notes.txt", "a.qm", "sub.qm/", "B.qm"}), "true B.qm,a.qm,b.qm");
 
     CALL_ROW("version of four numbers", VersionSuffix("1.0.2.1"), " V1.00.02.001");
     CALL_ROW("version of two digits", VersionSuffix("12.34.56.78"), " V12.34.56.078");
@@ -132,110 +222,6 @@ void TestGuiRules::calls()
 {
     QFETCH(Call, call);
     QTEST(call(), "expected");
-}
-
-void TestGuiRules::chooseLanguage_data()
-{
-    QTest::addColumn<QStringList>("catalogs"); // "name:identifier" in file order
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("chosen");
-    QTest::addColumn<QString>("identifier"); // after the choice
-
-    const QStringList both{"English:0409", "中文:0804"};
-    const QStringList mixed{"Français:", ":0410", "English:0409", "中文:0804", "Deutsch:0407"};
-    QTest::newRow("no catalog") << QStringList() << "" << -1 << "";
-    QTest::newRow("nothing stored: the first") << both << "" << 0 << "0409";
-    QTest::newRow("stored: the second") << both << "0804" << 1 << "0804";
-    QTest::newRow("nothing stored: the first usable, not the last") << mixed << "" << 2 << "0409";
-    QTest::newRow("unknown stored: the first usable, not the last") << mixed << "0411" << 2 << "0409";
-    QTest::newRow("stored of a catalog without a name") << mixed << "0410" << 2 << "0409";
-    QTest::newRow("stored: the last") << mixed << "0407" << 4 << "0407";
-    QTest::newRow("none usable, stored kept") << QStringList{":0409", "English:"} << "0409" << -1 << "0409";
-    QTest::newRow("none usable, nothing stored") << QStringList{"Broken:"} << "" << -1 << "";
-}
-
-void TestGuiRules::chooseLanguage()
-{
-    QFETCH(QStringList, catalogs);
-    QFETCH(QString, stored);
-    QList<LanguageCatalog> list;
-    for (const QString &catalog : catalogs)
-        list.append({"/c/" + catalog, catalog.section(':', 0, 0), catalog.section(':', 1)});
-    QTEST(ChooseLanguage(list, stored), "chosen");
-    QTEST(stored, "identifier");
-}
-
-void TestGuiRules::listLanguageFiles_data()
-{
-    QTest::addColumn<QStringList>("entries"); // in the folder, "/" ending a folder; "-" no folder
-    QTest::addColumn<QStringList>("listed"); // none: false returned
-
-    QTest::newRow("no folder") << QStringList{"-"} << QStringList();
-    QTest::newRow("empty folder") << QStringList() << QStringList();
-    QTest::newRow("no catalog") << QStringList{"a.ts", "qm", "b.qm.txt", "c.qm/"} << QStringList();
-    QTest::newRow("catalogs in name order, upper case first")
-        << QStringList{"b.qm", "notes.txt", "a.qm", "sub.qm/", "B.qm"} << QStringList{"B.qm", "a.qm", "b.qm"};
-}
-
-void TestGuiRules::listLanguageFiles()
-{
-    QFETCH(QStringList, entries);
-    QFETCH(QStringList, listed);
-    QTemporaryDir root;
-    const QString folder = root.filePath("LanguageConfig");
-    QVERIFY(entries == QStringList{"-"} || QDir().mkdir(folder));
-    for (const QString &entry : entries)
-        QVERIFY(entry == "-" || (entry.endsWith('/') ? QDir().mkdir(folder + '/' + entry)
-                                                     : WriteFileBytes(folder + '/' + entry, "x")));
-    QStringList paths;
-    QCOMPARE(ListLanguageFiles(folder, paths), !listed.isEmpty());
-    for (QString &name : listed)
-        name.prepend(folder + '/');
-    QCOMPARE(paths, listed);
-}
-
-void TestGuiRules::languageStore_data()
-{
-    QTest::addColumn<QString>("kind"); // of the entry at Settings.ini
-    QTest::addColumn<QString>("read"); // from "kept"
-    QTest::addColumn<bool>("written");
-
-    QTest::newRow("absent") << "absent" << "kept" << true;
-    QTest::newRow("a regular file") << "file" << "0407" << true;
-    QTest::newRow("a FIFO") << "FIFO" << "kept" << false;
-    QTest::newRow("a folder") << "folder" << "kept" << false;
-    QTest::newRow("a link that leads nowhere") << "dangling" << "kept" << false;
-    QTest::newRow("a link to a regular file") << "link" << "0407" << false;
-}
-
-// Nothing else in the folder changes. A FIFO there would make a read that
-// opened it wait for a writer for good.
-void TestGuiRules::languageStore()
-{
-    QFETCH(QString, kind);
-    QFETCH(bool, written);
-    QTemporaryDir folder;
-    const QString settings = folder.filePath("Settings.ini");
-    const QByteArray text = "[Other]\nKept=1\n\n[Setting]\nLanguageID=0407\n";
-    if (kind == "file" || kind == "link")
-        QVERIFY(WriteFileBytes(kind == "file" ? settings : folder.filePath("real.ini"), text));
-    if (kind == "link" || kind == "dangling")
-        QVERIFY(QFile::link(folder.filePath(kind == "link" ? "real.ini" : "gone.ini"), settings));
-    QVERIFY(kind != "FIFO" || ::mkfifo(QFile::encodeName(settings).constData(), 0644) == 0);
-    QVERIFY(kind != "folder" || QDir().mkdir(settings));
-    QString identifier = "kept";
-    ReadLanguageID(settings, identifier);
-    QTEST(identifier, "read");
-
-    const QStringList before = Snapshot(folder.path());
-    WriteLanguageID(settings, "0804");
-    const QStringList after = Snapshot(folder.path());
-    QCOMPARE(Moved(after, "Settings.ini", ""), Moved(before, "Settings.ini", ""));
-    QCOMPARE(after == before, !written);
-    const QSettings stored(written ? settings : folder.filePath("none.ini"), QSettings::IniFormat);
-    if (written)
-        QCOMPARE(stored.allKeys().join(',') + '=' + stored.value("Setting/LanguageID").toString(),
-                 QString(kind == "file" ? "Other/Kept,Setting/LanguageID=0804" : "Setting/LanguageID=0804"));
 }
 
 void TestGuiRules::styleRules_data()
@@ -292,44 +278,6 @@ void TestGuiRules::styleRules()
             QVERIFY2(dropped.removeOne(rule), qPrintable(value + " cleared, added: " + rule));
         QVERIFY2(dropped.isEmpty() == unused.contains(field), qPrintable(value));
     }
-}
-
-void TestGuiRules::treePaths_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<QString>("path"); // of item
-    QTest::addColumn<bool>("within"); // item within other's subtree
-    QTest::addColumn<bool>("reloads"); // removing item with other last clicked
-
-    QTest::newRow("no item") << "" << "top" << "" << false << false;
-    QTest::newRow("nothing clicked") << "a" << "" << "/rec/a" << false << false;
-    QTest::newRow("itself") << "a" << "a" << "/rec/a" << true << true;
-    QTest::newRow("the top, below it clicked") << "top" << "a" << "/rec" << false << true;
-    QTest::newRow("below the clicked top") << "a" << "top" << "/rec/a" << true << true;
-    QTest::newRow("a sibling of a longer name") << "ab" << "a" << "/rec/ab" << false << false;
-    QTest::newRow("the same path, another import") << "otherA" << "a" << "/rec/a" << false << false;
-    QTest::newRow("below, another number") << "a" << "deep" << "/rec/a" << false << false;
-    QTest::newRow("above, another number") << "deep" << "a" << "/rec/a/deep" << true << false;
-}
-
-// Two imports of /rec: the first (number 0) holds a, a/deep (numbered 1, as
-// if of the other import) and ab; the second (number 1) holds a.
-void TestGuiRules::treePaths()
-{
-    QTreeWidgetItem first{QStringList{"/rec"}}, second{QStringList{"/rec"}};
-    second.setData(0, Qt::UserRole, 1);
-    QMap<QString, QTreeWidgetItem *> items{{"top", &first}, {"other", &second}, {"", nullptr}};
-    for (const QString &spec : {"a top a 0", "deep a deep 1", "ab top ab 0", "otherA other a 1"}) {
-        const QStringList field = spec.split(' '); // name, parent, text, number
-        items[field[0]] = new QTreeWidgetItem(items[field[1]], QStringList{field[2]});
-        items[field[0]]->setData(0, Qt::UserRole, field[3].toInt());
-    }
-    QFETCH(QString, item);
-    QFETCH(QString, other);
-    QTEST(TreeItemPath(items[item]), "path");
-    QTEST(IsWithinSubtree(items[item], items[other]), "within");
-    QTEST(RemovalReloadsList(items[item], items[other]), "reloads");
 }
 
 QTEST_MAIN(TestGuiRules)
