@@ -54,7 +54,7 @@ private:
     void ImportAndList(int index = 0)
     {
         ImportPath(m_window.get(), Rec());
-        ClickTreeItem(m_window.get(), Top(index));
+        ClickTreeItem(Top(index));
     }
 
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -93,7 +93,7 @@ void TestMainWindow::importBuildsTreeWithNodeNumbers()
     QCOMPARE(Top(1)->text(0) + ChildTexts(Top(1)).join(','), Rec(kA + "/2.wav"));
     QCOMPARE(Top(1)->data(0, Qt::UserRole).toInt(), 1);
     QCOMPARE(DatabaseRowCount(), 0);
-    ClickTreeItem(m_window.get(), Top(1));
+    ClickTreeItem(Top(1));
     QCOMPARE(Names(), QStringList({"2.wav"}));
 }
 
@@ -131,7 +131,7 @@ void TestMainWindow::failedStoreIsSaid()
     QCOMPARE(TakeMessages(), QStringList{"The list could not be stored: the disk is full or not writable!"});
     QCOMPARE(Names(), QStringList());
     QVERIFY(QSqlQuery().exec("drop trigger full"));
-    ClickTreeItem(m_window.get(), ChildNamed(Top(), kA));
+    ClickTreeItem(ChildNamed(Top(), kA));
     QCOMPARE(Names(), QStringList({"it's 1.wav", "2.wav", "3.wav"}));
 }
 
@@ -184,16 +184,16 @@ void TestMainWindow::removal()
     for (const QString &name : clicked.split('/', Qt::SkipEmptyParts))
         item = ChildNamed(item, name);
     if (!clicked.isNull())
-        ClickTreeItem(m_window.get(), item);
+        ClickTreeItem(item);
 
-    RemoveTreeItem(m_window.get(), ChildNamed(Top(), kA), confirm);
+    RemoveTreeItem(ChildNamed(Top(), kA), confirm);
     QCOMPARE(ChildTexts(Top()), confirm ? QStringList({kAB, "B"}) : QStringList({kA, kAB, "B"}));
     QSqlQuery ignored("select TreeNodeID || ':' || IgnorePath from IgnorePathTab");
     QCOMPARE(ignored.next() ? ignored.value(0).toString() : "", confirm ? "0:" + Rec(kA) : "");
     QVERIFY(!ignored.next());
     QTEST(Names(), "listed");
-    ClickTreeItem(m_window.get(), ChildNamed(Top(), kAB));
-    ClickTreeItem(m_window.get(), Top());
+    ClickTreeItem(ChildNamed(Top(), kAB));
+    ClickTreeItem(Top());
     QCOMPARE(Names().size(), confirm ? 3 : 6);
     ImportAndList(1);
     QCOMPARE(ChildTexts(Top(1)), QStringList({kA, kAB, "B"}));

@@ -108,13 +108,11 @@ void TestStartup::checks_data()
     QTest::newRow("empty catalog folder") << "empty" << "button" << 255 << destroyed;
     QTest::newRow("no usable catalog, button") << "unusable" << "button" << 253 << noLanguage;
     QTest::newRow("no usable catalog, close button") << "unusable" << "close" << 253 << noLanguage;
-    QTest::newRow("installed catalogs") << "installed" << "button" << 0
-                                        << "started:Import|English*,中文";
+    QTest::newRow("installed catalogs") << "installed" << "button" << 0 << "started:Import|English*,中文";
     // Without a stored choice the first usable catalog by file name is installed.
     QTest::newRow("German and unusable catalogs added")
         << "installed, German added" << "button" << 0 << "started:Importieren|Deutsch*,English,中文";
-    QTest::newRow("Chinese stored") << "installed, Chinese stored" << "button" << 0
-                                    << "started:导入|English,中文*";
+    QTest::newRow("Chinese stored") << "installed, Chinese stored" << "button" << 0 << "started:导入|English,中文*";
     // Ended by a signal as by the close button: status 0, no database left.
     for (const QString &name : kEndSignals.keys())
         QTest::newRow(qPrintable("installed catalogs, ended by " + name))

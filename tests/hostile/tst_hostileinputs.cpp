@@ -85,7 +85,7 @@ private:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         ImportPath(m_window.get(), folder.isEmpty() ? Root() : folder);
-        ClickTreeItem(m_window.get(), TopLevelItem(m_window.get(), 0));
+        ClickTreeItem(TopLevelItem(m_window.get(), 0));
     }
 
     std::unique_ptr<QTemporaryDir> m_archive;
@@ -128,8 +128,7 @@ void TestHostileInputs::linksAndFifos_data()
     QTest::newRow("two links to one folder outside")
         << QStringList{"ext1 -> outside", "ext2 -> outside"} << QStringList{"a", "ext1", "sub"}
         << own + QStringList{"ext1/o.wav"};
-    QTest::newRow("link to a recording") << QStringList{"l.wav -> rec/y.wav"} << folders
-                                         << own + QStringList{"l.wav"};
+    QTest::newRow("link to a recording") << QStringList{"l.wav -> rec/y.wav"} << folders << own + QStringList{"l.wav"};
     QTest::newRow("FIFO named like a recording") << QStringList{"f.wav |"} << folders << own;
 }
 

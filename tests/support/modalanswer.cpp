@@ -21,8 +21,7 @@ void Fail(const QString &message)
 
 void Reject(QDialog *dialog, const char *why)
 {
-    Fail(QStringLiteral("%1 %2 '%3', rejected")
-             .arg(why, dialog->metaObject()->className(), dialog->windowTitle()));
+    Fail(QStringLiteral("%1 %2 '%3', rejected").arg(why, dialog->metaObject()->className(), dialog->windowTitle()));
     dialog->reject();
 }
 

@@ -18,21 +18,18 @@ Widget *Child(QObject *parent, const char *name)
     return parent->findChild<Widget *>(QLatin1String(name));
 }
 
-QTreeWidget *Tree(MainWindow *window)
-{
-    return Child<QTreeWidget>(window, "treeWidget");
-}
-
 QTableView *Table(MainWindow *window)
 {
     return Child<QTableView>(window, "tableView");
 }
 
-// A point on the item's text; long paths run past the narrow tree's edge.
-QPoint PointOnItem(QTreeWidget *tree, QTreeWidgetItem *item)
+// A point on the item's text in the tree's viewport; long paths run past the
+// narrow tree's edge.
+QPoint PointOnItem(QTreeWidgetItem *item)
 {
-    tree->scrollToItem(item);
-    return tree->visualItemRect(item).topLeft() + QPoint(8, tree->visualItemRect(item).height() / 2);
+    item->treeWidget()->scrollToItem(item);
+    const QRect rect = item->treeWidget()->visualItemRect(item);
+    return QPoint(rect.left() + 8, rect.center().y());
 }
 
 void Click(QWidget *widget, const char *name)
@@ -105,37 +102,39 @@ void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry)
 
 QTreeWidgetItem *TopLevelItem(MainWindow *window, int index)
 {
-    return Tree(window)->topLevelItem(index);
+    return Child<QTreeWidget>(window, "treeWidget")->topLevelItem(index);
 }
 
 QStringList ChildTexts(const QTreeWidgetItem *item)
 {
     QStringList texts;
-    for (int i = 0; i < item->childCount(); ++i)
+    for (int i = 0; item && i < item->childCount(); ++i)
         texts << item->child(i)->text(0);
     return texts;
 }
 
 QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text)
 {
-    const int index = parent ? ChildTexts(parent).indexOf(text) : -1;
+    const int index = ChildTexts(parent).indexOf(text);
     return index < 0 ? nullptr : parent->child(index);
 }
 
-void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item)
+void ClickTreeItem(QTreeWidgetItem *item)
 {
-    QTest::mouseClick(Tree(window)->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      PointOnItem(Tree(window), item));
+    if (!item)
+        return QTest::qFail("no such tree item", __FILE__, __LINE__);
+    QTest::mouseClick(item->treeWidget()->viewport(), Qt::LeftButton, Qt::NoModifier, PointOnItem(item));
 }
 
-void RemoveTreeItem(MainWindow *window, QTreeWidgetItem *item, bool confirm)
+void RemoveTreeItem(QTreeWidgetItem *item, bool confirm)
 {
-    const QPoint pos = PointOnItem(Tree(window), item);
-    AnswerModal("MessageTip", [confirm](QDialog *dialog) {
-        Click(dialog, confirm ? "pbtn_OK" : "pbtn_Cancel");
-    }, [window, pos] {
-        ChooseFromMenu({"Delete"}, [window, pos] { emit Tree(window)->customContextMenuRequested(pos); });
-    });
+    if (!item)
+        return QTest::qFail("no such tree item", __FILE__, __LINE__);
+    const QPoint pos = PointOnItem(item);
+    AnswerModal("MessageTip", [confirm](QDialog *dialog) { Click(dialog, confirm ? "pbtn_OK" : "pbtn_Cancel"); },
+                [item, pos] {
+                    ChooseFromMenu({"Delete"}, [item, pos] { emit item->treeWidget()->customContextMenuRequested(pos); });
+                });
 }
 
 void ClickCell(MainWindow *window, int row, int column, bool twice)

@@ -29,9 +29,9 @@ QTreeWidgetItem *TopLevelItem(MainWindow *window, int index);
 QStringList ChildTexts(const QTreeWidgetItem *item);
 QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text);
 // A left click on the item; a scan it starts has ended when this returns.
-void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item);
+void ClickTreeItem(QTreeWidgetItem *item);
 // The item's menu, Delete, and the question answered with Delete or Cancel.
-void RemoveTreeItem(MainWindow *window, QTreeWidgetItem *item, bool confirm = true);
+void RemoveTreeItem(QTreeWidgetItem *item, bool confirm = true);
 
 // A click (or a double click) on a cell of the record table; column 0 checks.
 void ClickCell(MainWindow *window, int row, int column = 0, bool twice = false);
