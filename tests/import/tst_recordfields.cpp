@@ -1,6 +1,5 @@
-// A recording's fields from its header's bytes to the table's texts: both layouts, their validity at the marker's and the
-// file's ends, the start time and duration, the texts of the codes, "-" where a record has no such value, and names with
-// their hidden marks made visible.
+// A recording's fields from its header's bytes (both layouts, cut or marked amiss) to the table's texts: start time,
+// duration, the codes' texts, "-" where a record has no such value, names with their hidden marks made visible.
 
 #include "import/qwavfileheader.h"
 #include "import/qwavfileheaderlayout.h"

@@ -1,5 +1,4 @@
-// The scan on the calling thread: the rules of its walk (links followed, paths ignored), what it stores and skips, in which
-// order and under which paths, a store that fails, a stop request.
+// The scan on the calling thread: its walk's rules (links, ignored paths), what it stores, in which order, a failed store.
 
 #include "import/folderlisting.h"
 #include "import/ignorerule.h"
@@ -78,8 +77,7 @@ private slots:
         QCOMPARE(rule.Hides(c.last()), hidden);
     }
 
-    // %1 stands for the folder. Files of a listed folder keep the folder as given, files further down get absolute paths.
-    // The scan's connection is its own and gone afterwards.
+    // %1: the folder. Files of a listed folder keep the folder as given, further down absolute; the connection goes.
     void pathsAndFilters_data()
     {
         QTest::addColumn<QStringList>("paths"); QTest::addColumn<QStringList>("stored");
@@ -104,8 +102,7 @@ private slots:
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList{QSqlDatabase::defaultConnection});
     }
 
-    // Names that sort equal ignoring case, links and a dangling link, all with one start time: the listing's order is the
-    // order the rows were stored in.
+    // Names equal but for case, links, a dangling link, one start time: the rows in the order of a sequential walk.
     void readersKeepTheWalkOrder()
     {
         QStringList names{"outside/o.wav", "outside/O.wav", "tree/f1/it's \"%1\".WAV", QString::fromUtf8("tree/f2/通话.wav"), "tree/f3/x.wav/inner.wav"};
@@ -124,8 +121,7 @@ private slots:
         QCOMPARE(m_database->Column("FilePath"), expected);
     }
 
-    // Entries put in a listed recording's place, and the bytes read of 216 (-1: refused). An open that waited on a FIFO
-    // would hang until the watchdog.
+    // Entries in a listed recording's place: the bytes read of 216, -1 refused (a FIFO at once, never waited on).
     void opensOnlyRegularFiles_data()
     {
         QTest::addColumn<QString>("kind"); QTest::addColumn<int>("bytesRead");
@@ -143,27 +139,32 @@ private slots:
         QCOMPARE(OpenRecordingFile(file, Path("entry.wav")), bytesRead >= 0);
     }
 
-    // The rows past the first batch cannot be stored: the scan stops at once, keeps the committed batch and says so; so does
-    // one with no database.
-    void failedStoreStopsAndKeepsEarlierBatches()
+    // Rows not stored: the scan stops, stores nothing more, keeps the batches committed before and says so.
+    void failedStore_data()
     {
-        constexpr int kStorable = ScanConnection::kRowsPerCommit + 10;
-        for (int i = 0; i < kStorable + 200; ++i)
-            QVERIFY(WriteRecording(Path(Numbered(i))));
-        QVERIFY(QSqlQuery().exec(QStringLiteral("create trigger full after insert on SaveViewDisp when new.rowid > %1 "
-                                                "begin select raise(abort, 'database or disk is full'); end").arg(kStorable)));
+        QTest::addColumn<QString>("failing"); QTest::addColumn<int>("kept");
+        QTest::newRow("past the first batch") << QString("new.rowid > %1").arg(ScanConnection::kRowsPerCommit + 10) << ScanConnection::kRowsPerCommit;
+        QTest::newRow("the first batch's last row") << QString("new.FilePath like '%%1'").arg(Numbered(ScanConnection::kRowsPerCommit - 1)) << 0;
+    }
+    void failedStore()
+    {
+        QFETCH(QString, failing); QFETCH(int, kept);
+        QStringList all;
+        for (int i = 0; i < ScanConnection::kRowsPerCommit + 210; ++i)
+            QVERIFY(WriteRecording(*all.insert(all.end(), Path(Numbered(i)))));
+        QVERIFY(QSqlQuery().exec("create trigger full after insert on SaveViewDisp when " + failing + " begin select raise(abort, 'disk full'); end"));
         QVERIFY(!Scan({m_dir->path()}));
-        QCOMPARE(m_database->Column("FilePath").mid(ScanConnection::kRowsPerCommit - 1), QStringList(Path(Numbered(ScanConnection::kRowsPerCommit - 1))));
-        QVERIFY(QSqlQuery().exec("drop trigger full") && Scan({Path(Numbered(0))}));
-        QVERIFY(!RecordScan({Path(Numbered(0))}, 0, Path("missing/working.db")).Run());
+        QCOMPARE(m_database->Column("FilePath"), all.mid(0, kept));
+        QVERIFY(QSqlQuery().exec("drop trigger full") && Scan({all[0]}));
+        QVERIFY(!RecordScan({all[0]}, 0, Path("missing/working.db")).Run());
     }
 
     void ignoreRules_data()
     {
-        QTest::addColumn<QStringList>("ignoreRows"); QTest::addColumn<QString>("names"); // tree node number:path below the folder
-        QTest::newRow("folder and below, not a longer name") << QStringList{"0:a"} << "a2,ab,q,top,t2";
+        QTest::addColumn<QStringList>("ignoreRows"); QTest::addColumn<QString>("names"); // node:path ignored; the folder and top.wav scanned
+        QTest::newRow("folder and below, not a longer name") << QStringList{"0:a"} << "a2,ab,q,top,t2,top";
         QTest::newRow("rows of other tree nodes, a file") << QStringList{"1:a", "2:top.wav", "0:top.wav"} << "a,sub,a2,ab,q,t2";
-        QTest::newRow("quotes and placeholders") << QStringList{"0:it's \"%1\""} << "a,sub,a2,ab,top,t2";
+        QTest::newRow("quotes and placeholders") << QStringList{"0:it's \"%1\""} << "a,sub,a2,ab,top,t2,top";
         QTest::newRow("the folder scanned") << QStringList{"0:"} << "";
     }
     void ignoreRules()
@@ -173,12 +174,11 @@ private slots:
             QVERIFY(WriteRecording(Path(name)));
         for (const QString &row : ignoreRows)
             QVERIFY(m_database->AddIgnorePath(row.section(':', 0, 0).toInt(), m_dir->path() + "/" + row.section(':', 1)));
-        QVERIFY(Scan({m_dir->path()}));
+        QVERIFY(Scan({m_dir->path(), Path("top.wav")}));
         QCOMPARE(m_database->Column("replace(FileName, '.wav', '')").join(','), names);
     }
 
-    // Asked between files and folders, answered false so many times (-1: always); after a stop the rows stored stay, in walk
-    // order, and the listing's indexes are left to a later scan.
+    // Asked between entries, answered false so many times (-1: always); the rows stored stay, the indexes are left.
     void stopRequest_data()
     {
         QTest::addColumn<int>("asks");

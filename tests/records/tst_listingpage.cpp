@@ -11,12 +11,13 @@
 
 using Rows = std::initializer_list<std::pair<const char *, QVector<int>>>;
 
-// Records whose start times repeat (seven distinct times), inserted out of time order; every third one is a live record.
+// Records whose start times repeat (seven distinct times, the first three none, which sorts first and is no place to read
+// from), inserted out of time order; every third one is a live record.
 static bool FillRecords(int count)
 {
     return count == 0 || QSqlQuery().exec(QStringLiteral(
         "insert into SaveViewDisp with recursive n(i) as (select 0 union all select i + 1 from n where i + 1 < %1) "
-        "select 0, printf('r%04d.wav', i), printf('2024-03-07 09:00:%02d', (i * 5) % 7), '00:00:01', i, 0, "
+        "select 0, printf('r%04d.wav', i), case when i >= 3 then printf('2024-03-07 09:00:%02d', (i * 5) % 7) end, '00:00:01', i, 0, "
         "1 + (i % 3 != 0), 0, 0, 0, printf('/r/r%04d.wav', i), 2, 0 from n").arg(count));
 }
 
@@ -64,8 +65,7 @@ private slots:
         QCOMPARE((QVector<int>{int(read.origin), read.skip, read.count}), c.mid(3));
     }
 
-    // Every page and the one after, read with no known place and from the start of every page; the live records only for a
-    // condition.
+    // Every page and the one after, read from no known place and from the start of every page.
     void everyPageFromEveryPlace_data()
     {
         QTest::addColumn<QVector<int>>("c"); // records, page size, indexed, live records only
@@ -85,7 +85,7 @@ private slots:
         const int pages = PageCount(total, c[1]);
         for (int shownPage = 0; shownPage <= pages; ++shownPage) {
             const PageStart shown = shownPage == 0 ? PageStart() : ReadListingPage(condition, total, c[1], shownPage, PageStart()).start;
-            QCOMPARE(shown.IsKnown(), shownPage > 0 && total > 0);
+            QCOMPARE(shown.IsKnown(), shownPage > 1);
             for (int page = 1; page <= pages + 1; ++page)
                 QCOMPARE(Read(condition, total, c[1], page, shown), Stepped(condition, c[1], page));
         }

@@ -25,8 +25,7 @@ class TestRecordFileOps : public QObject
     Q_OBJECT
 
 private slots:
-    // Beside old.wav: recording.wav, folder.wav, fifo.wav, dangling.wav (a link that leads nowhere), and listed.wav, a
-    // record without a file.
+    // Beside old.wav: recording.wav, folder.wav, fifo.wav, dangling.wav (a dangling link), listed.wav (a record only).
     void checkRename_data()
     {
         QTest::addColumn<QStringList>("c"); // old name, typed name, new name ("" taken, "-" blank)
@@ -110,8 +109,7 @@ private slots:
         QCOMPARE(suffixed, QStringList({"/out/call-240307140509042.wav", "-240307140509042.wav", "-240307140509042a.w", "-240307140509042"}));
     }
 
-    // The source x.wav of a kind copied under a name into a folder holding call.wav of a kind; a copy that fails leaves
-    // nothing behind.
+    // A source of a kind copied under a name beside a call.wav of a kind; a copy that fails leaves nothing behind.
     void copyRecording_data()
     {
         QTest::addColumn<QStringList>("c"); // source, what holds call.wav, name, "stop" to stop

@@ -14,8 +14,7 @@ class TestRecordQuery : public QObject
     Q_OBJECT
 
 private slots:
-    // Record type indexes: 0 all, 1 call, 2 live records; call types: 0 all, 1 private ... 7 emergency; an index out of
-    // range filters nothing.
+    // Record types: 0 all, 1 call, 2 live records; call types: 0 all, 1 private ... 7 emergency; out of range: no filter.
     void filterCondition_data()
     {
         QTest::addColumn<QString>("id"); QTest::addColumn<QPoint>("types"); QTest::addColumn<QString>("condition");
@@ -53,11 +52,9 @@ private slots:
     {
         QFETCH(QStringList, filter); QFETCH(QString, condition); QFETCH(QPoint, counts); // seconds to the end, ID, call type, keyword
         TestDatabase database;
-        // Checked, name, start time, calling and receive ID, record, call and channel type.
-        for (const char *values : {"1, 'it''s.wav', '2024-03-07 00:00:00', 1001, 2002, 2, 1, 2", "0, '1%.wav', '2024-03-07 23:59:59', 1001, 0, 1, 0, 1",
-                                   "0, 'x.wav', '2024-03-08 00:00:00', 5, 1001, 2, 0, 2", "1, 'y.wav', '2024-03-06 23:59:59', 1001, 1, 2, 0, 1"})
-            QVERIFY(QSqlQuery().exec(QStringLiteral("insert into SaveViewDisp (FileCheck, FileName, CreatFileTime, CallingID, ReceiveID, "
-                                                    "RecordType, CallType, ChannelType) values(%1)").arg(values)));
+        QVERIFY(QSqlQuery().exec("insert into SaveViewDisp (FileCheck, FileName, CreatFileTime, CallingID, ReceiveID, RecordType, CallType, ChannelType) "
+                                 "values(1, 'it''s.wav', '2024-03-07 00:00:00', 1001, 2002, 2, 1, 2), (0, '1%.wav', '2024-03-07 23:59:59', 1001, 0, 1, 0, 1), "
+                                 "(0, 'x.wav', '2024-03-08 00:00:00', 5, 1001, 2, 0, 2), (1, 'y.wav', '2024-03-06 23:59:59', 1001, 1, 2, 0, 1)"));
         const QDateTime start({2024, 3, 7}, {0, 0});
         const ListingStatements statements = BuildSearchStatements({start, start.addSecs(filter[0].toInt()), filter[1], 0, filter[2].toInt(), filter[3]});
         QCOMPARE(statements.condition, condition);

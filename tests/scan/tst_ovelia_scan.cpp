@@ -14,8 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// How a run is ended: by a signal while it scans or while it waits to write its report, by its reader going away, or by a
-// limit on its files' size.
+// How a run is ended: a signal while it scans or writes its report, its reader going away, a limit on its files' size.
 enum class Ending { SignalScanning, SignalReporting, ReaderGone, FileSizeLimit };
 Q_DECLARE_METATYPE(Ending)
 Q_DECLARE_METATYPE(ReportFormat)
@@ -136,8 +135,7 @@ private slots:
             QVERIFY(WriteRecording(m_long.filePath(QStringLiteral("%1/%2.wav").arg(i % 10).arg(i))));
     }
 
-    // "@" stands for the archive folder in the arguments, %1 in the outputs; a first argument "TMPDIR=..." sets the
-    // temporary folder instead of a new one.
+    // "@" is the archive folder in the arguments, %1 in the outputs; a first "TMPDIR=..." sets the temporary folder.
     void runs_data()
     {
         QTest::addColumn<QStringList>("arguments"); QTest::addColumn<int>("exitCode"); QTest::addColumn<QString>("output");
@@ -176,10 +174,9 @@ private slots:
         QTest::newRow("disk full") << Ending::FileSizeLimit << 0
                                    << "ovelia-scan: cannot store the records in the working database in %1: the disk is full or not writable\n";
     }
-    // The report goes into a FIFO that is not read: once the pipe is full, the program waits there with its working database
-    // made, until it is ended. The long folder given 20 times is scanned long enough to be ended while its rows go in (the
-    // journal beside the database exists from a batch's first row to its commit), before any of the report. No working file
-    // is left.
+    // The report goes into a FIFO not read: once the pipe is full the program waits there until ended. The long folder given
+    // 20 times is ended while scanned: the database holds a batch of rows, the journal beside it shows the next one going
+    // in, and no report has begun. No working file is left.
     void endingEarlyRemovesTheWorkingFolder()
     {
         QFETCH(Ending, ending); QFETCH(int, signal); QFETCH(QString, errors);
@@ -195,10 +192,13 @@ private slots:
                   + QVector<QString>(ending == Ending::SignalScanning ? 20 : 1, m_long.path()).toList(), work, limited ? "prlimit" : "");
         QVERIFY2(process.waitForStarted(10000), "ovelia-scan not started within 10 s");
         int buffered = 0;
-        const auto journal = [&work] { return QDirIterator(work, {"scan.db-journal"}, QDir::Files, QDirIterator::Subdirectories).hasNext(); };
-        for (const QDeadlineTimer deadline(10000); ending == Ending::SignalScanning && !journal() && !deadline.hasExpired();)
+        const auto scanning = [&work] {
+            QDirIterator database(work, {"scan.db"}, QDir::Files, QDirIterator::Subdirectories);
+            return database.hasNext() && QFileInfo(database.next()).size() > 100000 && QFileInfo::exists(database.filePath() + "-journal");
+        };
+        for (const QDeadlineTimer deadline(10000); ending == Ending::SignalScanning && !scanning() && !deadline.hasExpired();)
             QThread::usleep(100);
-        QVERIFY2(ending != Ending::SignalScanning || journal(), "no rows going into a working database within 10 s");
+        QVERIFY2(ending != Ending::SignalScanning || scanning(), "no batch of rows past the first going into a working database within 10 s");
         if (ending == Ending::SignalReporting || ending == Ending::ReaderGone)
             QTRY_VERIFY2_WITH_TIMEOUT(::ioctl(reader, FIONREAD, &buffered) == 0 && buffered >= 32768, "no report under way within 10 s", 10000);
         if (ending == Ending::ReaderGone)

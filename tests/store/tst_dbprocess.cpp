@@ -20,8 +20,8 @@ private slots:
         QCOMPARE(names, QStringList({"240307140509042", "000101000000000", "991231235959999"}));
     }
 
-    // Two files made in a row on a clock that gives each millisecond twice, the first name held by an entry of a kind; in
-    // the folder ("" the temporary one) or in none when it cannot take files.
+    // Two files made in a row on a clock that gives each millisecond more often than names are tried, the first name held
+    // by an entry of a kind; in the folder ("" the temporary one) or in none when it cannot take files.
     void createsOnlyNewFiles_data()
     {
         QTest::addColumn<QString>("taken"); QTest::addColumn<QString>("folder");
@@ -40,7 +40,7 @@ private slots:
         QVERIFY(MakeEntry(taken, dir.filePath(name(0))) && MakeEntry("empty", dir.filePath("file")));
         const QStringList before = Snapshot(dir.path());
         int asked = 0;
-        const Clock clock = [&] { return start.addMSecs(asked++ / 2); };
+        const Clock clock = [&] { return start.addMSecs(asked++ / 1100); };
         const QString where = folder.isEmpty() ? dir.path() : folder.startsWith('/') ? folder : dir.filePath(folder);
         const QStringList made{CreateWorkingDatabaseFile(where, clock), CreateWorkingDatabaseFile(where, clock)};
         const int first = taken == "missing" ? 0 : 1;
