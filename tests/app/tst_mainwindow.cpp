@@ -44,10 +44,7 @@ private slots:
     void refusesListChangesWhilePlaying();
 
 private:
-    QString Rec(const QString &relative = QString()) const
-    {
-        return m_folder->filePath("rec") + (relative.isEmpty() ? "" : "/" + relative);
-    }
+    QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
     QStringList Names() { return TableColumn(m_window.get(), 2); }
     QString Checked() { return WidgetText(m_window.get(), "ledt_SelectCount"); }
     QTreeWidgetItem *Top(int index = 0) { return TopLevelItem(m_window.get(), index); }

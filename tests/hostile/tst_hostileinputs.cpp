@@ -24,23 +24,17 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-// "name | path" of every row of SaveViewDisp, sorted.
-QStringList ListedRows()
+// The files of SaveViewDisp's rows, relative to root, sorted; a row whose
+// name is not its file's reads "name | path".
+QStringList ListedRows(const QString &root)
 {
     QSqlQuery query(QStringLiteral("select FileName, FilePath from SaveViewDisp"));
     QStringList rows;
-    while (query.next())
-        rows << query.value(0).toString() + " | " + query.value(1).toString();
-    rows.sort();
-    return rows;
-}
-
-// The rows of the files, "folder/name" relative to root, sorted.
-QStringList RowsIn(const QString &root, const QStringList &files)
-{
-    QStringList rows;
-    for (const QString &file : files)
-        rows << file.section('/', -1) + " | " + root + "/" + file;
+    while (query.next()) {
+        const QString name = query.value(0).toString();
+        const QString path = query.value(1).toString().remove(0, root.size() + 1);
+        rows << (path.section('/', -1) == name ? path : name + " | " + path);
+    }
     rows.sort();
     return rows;
 }
@@ -75,12 +69,15 @@ private:
     QString Archive(const QString &relative) const { return m_archive->filePath(relative); }
     QString Root() const { return m_archive->path(); }
     QStringList Names() { return TableColumn(m_window.get(), 2); }
-    // Writes call records a minute apart, opens a window, imports the folder
-    // and lists it through a click on its tree item.
-    void ListCalls(const QStringList &names, const QString &folder = QString())
+    // Writes recordings a minute apart, with pcm, opens a window, imports the
+    // folder and lists it through a click on its tree item.
+    void ListCalls(const QStringList &names, const QString &folder = {}, const QByteArray &pcm = {})
     {
-        for (int i = 0; i < names.size(); ++i)
-            QVERIFY(WriteRecording(Archive(names[i]), CallAt(i)));
+        for (int i = 0; i < names.size(); ++i) {
+            RecordingFields fields = CallAt(i);
+            fields.pcm = pcm;
+            QVERIFY(WriteRecording(Archive(names[i]), fields));
+        }
         m_before = Snapshot(Root());
         m_window = std::make_unique<MainWindow>();
         m_window->show();
@@ -108,7 +105,6 @@ void TestHostileInputs::cleanup()
     }
     TakeMessages();
     m_window.reset();
-    m_archive.reset();
 }
 
 void TestHostileInputs::linksAndFifos_data()
@@ -118,17 +114,17 @@ void TestHostileInputs::linksAndFifos_data()
     QTest::addColumn<QStringList>("listed"); // below rec
 
     const QStringList folders{"a", "sub"};
-    const QStringList own{"a/x.wav", "sub/z.wav", "y.wav"};
+    const QStringList own{"a/x.wav", "sub/z.wav", "y.wav"}; // listed in name order
     QTest::newRow("link back to the scanned folder") << QStringList{"a/back -> rec"} << folders << own;
     QTest::newRow("link up to the folder holding it") << QStringList{"up -> ."} << folders << own;
     QTest::newRow("link to a sibling that sorts first") << QStringList{"alink -> rec/sub"} << folders << own;
     QTest::newRow("dangling links") << QStringList{"gone -> missing", "g.wav -> m.wav"} << folders << own;
     QTest::newRow("link to a folder outside")
-        << QStringList{"ext -> outside"} << QStringList{"a", "ext", "sub"} << own + QStringList{"ext/o.wav"};
+        << QStringList{"ext -> outside"} << QStringList{"a", "ext", "sub"} << QStringList{"a/x.wav", "ext/o.wav", "sub/z.wav", "y.wav"};
     QTest::newRow("two links to one folder outside")
         << QStringList{"ext1 -> outside", "ext2 -> outside"} << QStringList{"a", "ext1", "sub"}
-        << own + QStringList{"ext1/o.wav"};
-    QTest::newRow("link to a recording") << QStringList{"l.wav -> rec/y.wav"} << folders << own + QStringList{"l.wav"};
+        << QStringList{"a/x.wav", "ext1/o.wav", "sub/z.wav", "y.wav"};
+    QTest::newRow("link to a recording") << QStringList{"l.wav -> rec/y.wav"} << folders << QStringList{"a/x.wav", "l.wav", "sub/z.wav", "y.wav"};
     QTest::newRow("FIFO named like a recording") << QStringList{"f.wav |"} << folders << own;
 }
 
@@ -152,7 +148,7 @@ void TestHostileInputs::linksAndFifos()
     QCOMPARE(ChildTexts(top), children);
     for (int i = 0; i < top->childCount(); ++i)
         QCOMPARE(ChildTexts(top->child(i)), QStringList());
-    QCOMPARE(ListedRows(), RowsIn(Archive("rec"), listed));
+    QCOMPARE(ListedRows(Archive("rec")), listed);
 }
 
 void TestHostileInputs::fileChangedAfterListing_data()
@@ -227,8 +223,10 @@ void TestHostileInputs::fileChangedAfterListing()
     }
     QTEST(TakeMessages(), "messages");
     QVERIFY(!IsPlayingShown(m_window.get()));
-    QTEST(Names(), "names");
-    QCOMPARE(ListedRows(), RowsIn(Root(), Names()));
+    QStringList names = Names();
+    QTEST(names, "names");
+    names.sort();
+    QCOMPARE(ListedRows(Root()), names);
     QCOMPARE(DatabaseRowCount("where FileCheck = 1"), action.startsWith("export") ? 2 : 0);
     QStringList copies;
     for (const QString &name : exported)
@@ -243,12 +241,7 @@ void TestHostileInputs::fileChangedAfterListing()
 // progress shows, and Cancel ends it at once, the copy under way removed.
 void TestHostileInputs::longExportShowsProgressAndStops()
 {
-    for (int i = 0; i < 3; ++i) {
-        RecordingFields fields = CallAt(i);
-        fields.pcm = QByteArray(4 << 20, '\x01');
-        QVERIFY(WriteRecording(Archive(QString("abc").mid(i, 1) + ".wav"), fields));
-    }
-    ListCalls({});
+    ListCalls({"a.wav", "b.wav", "c.wav"}, {}, QByteArray(4 << 20, '\x01'));
     ClickButton(m_window.get(), "pbtn_SelectAll");
     m_window->SetRecordingCopier([](const QString &source, const QString &dir, const QString &name,
                                     const StopRequest &stopRequested) {
@@ -290,16 +283,13 @@ void TestHostileInputs::controlMarksShownVisibly()
 {
     QFETCH(QString, name);
     QFETCH(QString, shown);
-    RecordingFields fields;
-    fields.pcm = SinePcm(3000);
-    QVERIFY(WriteRecording(Archive(name), fields));
-    ListCalls({});
+    ListCalls({name}, {}, SinePcm(3000));
     QCOMPARE(Names(), QStringList{shown});
     ClickCell(m_window.get(), 0, 2, true);
     QTRY_COMPARE_WITH_TIMEOUT(WidgetText(m_window.get(), "label_WavFileName"), shown, kWaitMs);
     ClickButton(m_window.get(), "pbtn_PlayorPause");
     QCOMPARE(RenameRow(m_window.get(), 0, QString()), shown.chopped(4));
-    QCOMPARE(ListedRows(), RowsIn(Root(), {name}));
+    QCOMPARE(ListedRows(Root()), QStringList{name});
     QVERIFY(QFile::remove(Archive(name)));
     m_before = Snapshot(Root());
     ChooseRowMenuEntry(m_window.get(), 0, "Play");

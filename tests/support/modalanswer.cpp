@@ -50,11 +50,6 @@ DialogWatch::DialogWatch()
     qApp->installEventFilter(this);
 }
 
-DialogWatch::~DialogWatch()
-{
-    pendingAnswer = nullptr;
-}
-
 bool DialogWatch::eventFilter(QObject *watched, QEvent *event)
 {
     auto *dialog = event->type() == QEvent::Show ? qobject_cast<QDialog *>(watched) : nullptr;

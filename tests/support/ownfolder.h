@@ -11,17 +11,14 @@
 // database beside its executable. The copy's path, or empty.
 QString CopyProgramInto(const QString &folder, bool withCatalogs);
 
-// Called first in main(): unless this process is already that copy, runs a
-// copy of the program in a new temporary folder with the same arguments and
-// output, returns true and puts its exit status into *status. Nothing left
-// beside the build's executables, and nothing another test writes there,
-// meets a test that runs from its own folder.
+// Called first in main(): unless this process is that copy, runs a copy in a
+// new temporary folder with the same arguments and output, and returns true
+// with its exit status: nothing left beside the build's executables meets it.
 bool RanInOwnFolder(int argc, char *argv[], int *status);
 
-// main() of a test of the real window: run from its own folder, with the
-// application's resources, its dialogs watched, and playing through appsink,
-// which keeps to the clock like a sound card (fakesink would end a recording
-// before a test sees it play).
+// main() of a test of the real window: from its own folder, with the
+// resources, its dialogs watched, playing through appsink, which keeps to the
+// clock (fakesink would end a recording before a test sees it play).
 #define OVELIA_WINDOW_TEST_MAIN(TestClass)                                                         \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \

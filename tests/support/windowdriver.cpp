@@ -18,11 +18,6 @@ Widget *Child(QObject *parent, const char *name)
     return parent->findChild<Widget *>(QLatin1String(name));
 }
 
-QTableView *Table(MainWindow *window)
-{
-    return Child<QTableView>(window, "tableView");
-}
-
 // A point on the item's text in the tree's viewport; long paths run past the
 // narrow tree's edge.
 QPoint PointOnItem(QTreeWidgetItem *item)
@@ -43,8 +38,7 @@ void ImportPath(MainWindow *window, const QString &path, bool folderMode)
 {
     window->SetPathChooser([path](QWidget *, const QString &, PathKind) { return path; });
     AnswerModal("ImportRecordFile", [folderMode](QDialog *dialog) {
-        if (!folderMode)
-            Click(dialog, "rbtn_SelectFile");
+        Click(dialog, folderMode ? "rbtn_SelectFolder" : "rbtn_SelectFile");
         Click(dialog, folderMode ? "pbtn_folder" : "pbtn_file");
         Click(dialog, "pbtn_OK");
     }, [window] { ClickButton(window, "pbtn_ImportFile"); });
@@ -93,11 +87,10 @@ void ChooseSetting(MainWindow *window, const QStringList &path)
 
 void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry)
 {
-    const QModelIndex index = Table(window)->model()->index(row, 2);
-    Table(window)->setCurrentIndex(index);
-    ChooseFromMenu({entry}, [window, index] {
-        emit Table(window)->customContextMenuRequested(Table(window)->visualRect(index).center());
-    });
+    auto *table = Child<QTableView>(window, "tableView");
+    const QModelIndex index = table->model()->index(row, 2);
+    table->setCurrentIndex(index);
+    ChooseFromMenu({entry}, [table, index] { emit table->customContextMenuRequested(table->visualRect(index).center()); });
 }
 
 QTreeWidgetItem *TopLevelItem(MainWindow *window, int index)
@@ -139,17 +132,19 @@ void RemoveTreeItem(QTreeWidgetItem *item, bool confirm)
 
 void ClickCell(MainWindow *window, int row, int column, bool twice)
 {
-    const QPoint center = Table(window)->visualRect(Table(window)->model()->index(row, column)).center();
-    QTest::mouseClick(Table(window)->viewport(), Qt::LeftButton, Qt::NoModifier, center);
+    auto *table = Child<QTableView>(window, "tableView");
+    const QPoint center = table->visualRect(table->model()->index(row, column)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, center);
     if (twice) // the second press of a person's double click
-        QTest::mouseDClick(Table(window)->viewport(), Qt::LeftButton, Qt::NoModifier, center);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, center);
 }
 
 QStringList TableColumn(MainWindow *window, int column)
 {
+    const QAbstractItemModel *model = Child<QTableView>(window, "tableView")->model();
     QStringList texts;
-    for (int row = 0; row < Table(window)->model()->rowCount(); ++row)
-        texts << Table(window)->model()->index(row, column).data().toString();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
     return texts;
 }
 

@@ -5,10 +5,8 @@
 class MainWindow;
 class QTreeWidgetItem;
 
-// Drives the real main window the way a person does: through its buttons,
-// tree, table, menus and the dialogs they open, each step ending within
-// kWaitMs or failing the running test. The window's path chooser hands the
-// paths in instead of the file dialogs.
+// Drives the real main window as a person does, each step ending within
+// kWaitMs or failing the running test; its path chooser hands paths in.
 
 // Import (folder or file mode) through the import dialog; returns when done.
 void ImportPath(MainWindow *window, const QString &path, bool folderMode = true);
