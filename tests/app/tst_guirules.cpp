@@ -26,10 +26,7 @@ namespace {
 
 constexpr int kAllEmpty = -2;
 
-QString Value(int field)
-{
-    return QStringLiteral("f%1_").arg(field);
-}
+QString Value(int field) { return QStringLiteral("f%1_").arg(field); }
 
 // The blocks hold QString fields only.
 template <typename Block>
@@ -44,7 +41,7 @@ void Fill(Block &block, int &field, int cleared)
 // A row for the rules of Style, a block of its own or of pointers to Groups.
 template <typename Style, typename... Groups>
 void AddStyleRow(const char *name, QString (*rules)(const Style &), const QList<int> &unused = {},
-                 const QList<int> &blank = {})
+                 const QList<int> &blank = {}, const QStringList &owners = {})
 {
     const RulesBuilder build = [rules](int cleared) {
         std::tuple<Groups...> groups;
@@ -55,7 +52,7 @@ void AddStyleRow(const char *name, QString (*rules)(const Style &), const QList<
         else
             return rules(std::apply([](Groups &...group) { return Style{&group...}; }, groups));
     };
-    QTest::newRow(name) << build << int((sizeof(Groups) + ...) / sizeof(QString)) << unused << blank;
+    QTest::newRow(name) << build << int((sizeof(Groups) + ...) / sizeof(QString)) << unused << blank << owners;
 }
 
 // "<index> <identifier>" of the choice among catalogs of "name:identifier".
@@ -221,10 +218,12 @@ void TestGuiRules::styleRules_data()
     QTest::addColumn<int>("fields");
     QTest::addColumn<QList<int>>("unused"); // fields that make no rule
     QTest::addColumn<QList<int>>("blank"); // fields whose rule stays, blank, when empty
+    QTest::addColumn<QStringList>("owners"); // "text=field": a rule with the text carries the field
 
     using Date = DateEditStyle;
     using Scroll = ScrollBarStyle;
-    AddStyleRow<PushButtonStyle, PushButtonStyle>("push button", PushButtonRules);
+    AddStyleRow<PushButtonStyle, PushButtonStyle>("push button", PushButtonRules, {}, {},
+                                                  {"Hover{color=4", "Pressed{color=5", "Disabled.png=6", "disabled{color=7"});
     AddStyleRow<LabelStyle, LabelStyle>("label", LabelRules);
     AddStyleRow<LineEditStyle, LineEditStyle>("line edit", LineEditRules);
     AddStyleRow<LineEditHoverStyle, LineEditHoverStyle>("hovered line edit", LineEditHoverRules);
@@ -235,8 +234,8 @@ void TestGuiRules::styleRules_data()
         "time edit", TimeEditRules, {8, 9, 12, 13});
     AddStyleRow<Date, Date::Edit, Date::NavigationBar, Date::MonthButton, Date::YearButton,
                 Date::DayGrid>("date edit", DateEditRules);
-    AddStyleRow<TreeWidgetStyle, TreeWidgetStyle::Tree, TreeWidgetStyle::Items,
-                TreeWidgetStyle::Branches>("tree", TreeWidgetRules);
+    AddStyleRow<TreeWidgetStyle, TreeWidgetStyle::Tree, TreeWidgetStyle::Items, TreeWidgetStyle::Branches>(
+        "tree", TreeWidgetRules, {}, {}, {"hover{color=9", "selected{color=11", ":open=13", ":closed=14"});
     for (const auto &[name, rules] : {std::make_pair("horizontal scroll bar", HScrollBarRules),
                                       std::make_pair("vertical scroll bar", VScrollBarRules)})
         AddStyleRow<Scroll, Scroll::Bar, Scroll::Handle, Scroll::Page, Scroll::Page,
@@ -245,16 +244,20 @@ void TestGuiRules::styleRules_data()
                 TableViewStyle::Header>("table", TableViewRules);
 }
 
-// Every field set makes its rules; a field left empty drops the rules that
-// need it and adds none; an empty block makes none.
+// Every field set makes its rules, in their places; a field left empty drops
+// the rules that need it and adds none; an empty block makes none.
 void TestGuiRules::styleRules()
 {
     QFETCH(RulesBuilder, build);
     QFETCH(int, fields);
     QFETCH(QList<int>, unused);
     QFETCH(QList<int>, blank);
+    QFETCH(QStringList, owners);
     QCOMPARE(build(kAllEmpty), QString());
     const QString full = build(-1);
+    for (const QString &rule : full.split('}', Qt::SkipEmptyParts))
+        for (const QString &owner : owners)
+            QVERIFY2(!rule.contains(owner.section('=', 0, 0)) || rule.contains(Value(owner.section('=', 1).toInt())), qPrintable(owner + ": " + rule));
     for (int field = 0; field < fields; ++field) {
         const QString value = Value(field);
         const QStringList kept = build(field).split('}', Qt::SkipEmptyParts);

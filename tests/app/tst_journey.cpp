@@ -30,18 +30,14 @@ namespace {
 constexpr int kNorthCount = 230;
 constexpr quint32 kWatchedID = 4242; // calls n012 and n150
 
-QString NorthName(int i)
-{
-    return QStringLiteral("n%1.wav").arg(i, 3, 10, QLatin1Char('0'));
-}
+QString NorthName(int i) { return QStringLiteral("n%1.wav").arg(i, 3, 10, QLatin1Char('0')); }
 
 // Call records a minute apart from 09:00; n007, n017, ... are group calls.
 // The first three are long enough to be heard; the rest are short.
 RecordingFields NorthFields(int i)
 {
     RecordingFields fields;
-    fields.recordType = 2;
-    fields.channelType = 2;
+    fields.recordType = fields.channelType = 2;
     fields.hour = quint8(9 + i / 60);
     fields.minute = quint8(i % 60);
     fields.second = 0;

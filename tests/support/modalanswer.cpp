@@ -14,10 +14,7 @@ QByteArray expected; // the class of the dialog a test waits for
 std::function<void(QDialog *)> pendingAnswer;
 int shows = 0;
 
-void Fail(const QString &message)
-{
-    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
-}
+void Fail(const QString &message) { QTest::qFail(qPrintable(message), __FILE__, __LINE__); }
 
 void Reject(QDialog *dialog, const char *why)
 {

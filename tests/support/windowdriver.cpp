@@ -13,10 +13,7 @@
 namespace {
 
 template <typename Widget = QWidget>
-Widget *Child(QObject *parent, const char *name)
-{
-    return parent->findChild<Widget *>(QLatin1String(name));
-}
+Widget *Child(QObject *parent, const char *name) { return parent->findChild<Widget *>(QLatin1String(name)); }
 
 // A point on the item's text in the tree's viewport; long paths run past the
 // narrow tree's edge.
@@ -27,10 +24,7 @@ QPoint PointOnItem(QTreeWidgetItem *item)
     return QPoint(rect.left() + 8, rect.center().y());
 }
 
-void Click(QWidget *widget, const char *name)
-{
-    Child<QAbstractButton>(widget, name)->click();
-}
+void Click(QWidget *widget, const char *name) { Child<QAbstractButton>(widget, name)->click(); }
 
 } // namespace
 
