@@ -71,7 +71,7 @@ private:
     QStringList Names() { return TableColumn(m_window.get(), 2); }
     // Writes recordings a minute apart, with pcm, opens a window, imports the
     // folder and lists it through a click on its tree item.
-    void ListCalls(const QStringList &names, const QString &folder = {}, const QByteArray &pcm = {})
+    void ListRecordings(const QStringList &names, const QString &folder = {}, const QByteArray &pcm = {})
     {
         for (int i = 0; i < names.size(); ++i) {
             RecordingFields fields = CallAt(i);
@@ -143,7 +143,7 @@ void TestHostileInputs::linksAndFifos()
         const QString path = Archive("rec/" + entry.section(' ', 0, 0));
         QVERIFY(entry.endsWith('|') ? MakeEntry("fifo", path) : QFile::link(Archive(entry.section(" -> ", 1)), path));
     }
-    ListCalls({"rec/y.wav", "rec/a/x.wav", "rec/sub/z.wav"}, Archive("rec"));
+    ListRecordings({"rec/y.wav", "rec/a/x.wav", "rec/sub/z.wav"}, Archive("rec"));
     QTreeWidgetItem *top = TopLevelItem(m_window.get(), 0);
     QCOMPARE(ChildTexts(top), children);
     for (int i = 0; i < top->childCount(); ++i)
@@ -200,7 +200,7 @@ void TestHostileInputs::fileChangedAfterListing()
     QFETCH(QString, argument);
     QFETCH(QString, movedTo);
     QFETCH(QStringList, exported);
-    ListCalls({"a.wav", "b.wav", "c.wav"});
+    ListRecordings({"a.wav", "b.wav", "c.wav"});
     const std::function<void()> changeB = [&] {
         QVERIFY(change(Archive("b.wav")));
         m_before = Moved(Snapshot(Root()), "b.wav", movedTo);
@@ -241,7 +241,7 @@ void TestHostileInputs::fileChangedAfterListing()
 // progress shows, and Cancel ends it at once, the copy under way removed.
 void TestHostileInputs::longExportShowsProgressAndStops()
 {
-    ListCalls({"a.wav", "b.wav", "c.wav"}, {}, QByteArray(4 << 20, '\x01'));
+    ListRecordings({"a.wav", "b.wav", "c.wav"}, {}, QByteArray(4 << 20, '\x01'));
     ClickButton(m_window.get(), "pbtn_SelectAll");
     m_window->SetRecordingCopier([](const QString &source, const QString &dir, const QString &name,
                                     const StopRequest &stopRequested) {
@@ -283,7 +283,7 @@ void TestHostileInputs::controlMarksShownVisibly()
 {
     QFETCH(QString, name);
     QFETCH(QString, shown);
-    ListCalls({name}, {}, SinePcm(3000));
+    ListRecordings({name}, {}, SinePcm(3000));
     QCOMPARE(Names(), QStringList{shown});
     ClickCell(m_window.get(), 0, 2, true);
     QTRY_COMPARE_WITH_TIMEOUT(WidgetText(m_window.get(), "label_WavFileName"), shown, kWaitMs);

@@ -76,7 +76,7 @@ void AnswerModal(const char *className, const std::function<void(QDialog *)> &an
     expected = className;
     pendingAnswer = answer;
     trigger();
-    if (!WaitUntil([] { return expected.isEmpty(); }, QStringLiteral("no dialog %1").arg(className)))
+    if (!WaitUntil([] { return expected.isEmpty(); }, QStringLiteral("no dialog '%1'").arg(className)))
         expected.clear();
 }
 
