@@ -20,7 +20,7 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$supp/tsan.supp
 
 # The threaded tests run under ThreadSanitizer.
-threaded_tests=(tst_operathread tst_mainwindow tst_ovelia_scan tst_hostileinputs)
+threaded_tests=(tst_recordscan tst_operathread tst_mainwindow tst_ovelia_scan tst_hostileinputs)
 
 run_asan() {
     configure_asan_build
