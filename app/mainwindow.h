@@ -26,6 +26,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTreeWidgetItem;
+struct ScanFailure;
 class TableModel;
 
 namespace Ui {
@@ -112,6 +113,7 @@ private:
     QString GetItemPath(QTreeWidgetItem *item) const;
     bool LoadImportPath(const QString &path, int treeNodeID);
     void RunWorkerJob();
+    void ShowScanFailure(const ScanFailure &failure);
     void ForgetRemovedItems(const QTreeWidgetItem *removed);
 
     // Record list

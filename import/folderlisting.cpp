@@ -1,5 +1,7 @@
 #include "import/folderlisting.h"
 
+#include "import/recordingopen.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,7 +41,7 @@ bool Admits(ListingFilter filter, const FolderEntry &entry)
 
 #ifdef Q_OS_WIN
 // QDir's own filter: no hidden or system entry, no dangling link.
-QVector<FolderEntry> ReadEntries(const QString &folder)
+QVector<FolderEntry> ReadEntries(const QString &folder, int &)
 {
     QVector<FolderEntry> entries;
     QDirIterator iterator(folder, QDir::AllEntries);
@@ -66,7 +68,14 @@ FolderEntry::Kind KindOfMode(mode_t mode)
     return FolderEntry::Other;
 }
 
-// False for an entry that has gone or is a dangling link.
+void NoteFailure(int &failure)
+{
+    if (failure == 0 && IsMachineFailure(errno))
+        failure = errno;
+}
+
+// False for an entry that has gone or is a dangling link, or whose type could
+// not be read.
 bool TypeEntry(int folderHandle, const dirent &found, FolderEntry &entry)
 {
     if (found.d_type == DT_REG || found.d_type == DT_DIR) {
@@ -93,17 +102,29 @@ bool TypeEntry(int folderHandle, const dirent &found, FolderEntry &entry)
     return true;
 }
 
-QVector<FolderEntry> ReadEntries(const QString &folder)
+QVector<FolderEntry> ReadEntries(const QString &folder, int &failure)
 {
     QVector<FolderEntry> entries;
     DIR *stream = ::opendir(QFile::encodeName(folder).constData());
-    if (!stream)
+    if (!stream) {
+        NoteFailure(failure);
         return entries;
-    while (const dirent *found = ::readdir(stream)) {
+    }
+    for (;;) {
+        errno = 0;
+        const dirent *found = ::readdir(stream);
+        if (!found) {
+            NoteFailure(failure);
+            break;
+        }
         FolderEntry entry;
         entry.name = QFile::decodeName(found->d_name);
-        if (IsHidden(entry.name) || !TypeEntry(::dirfd(stream), *found, entry))
+        if (IsHidden(entry.name))
             continue;
+        if (!TypeEntry(::dirfd(stream), *found, entry)) {
+            NoteFailure(failure);
+            continue;
+        }
         entries.append(entry);
     }
     ::closedir(stream);
@@ -138,9 +159,12 @@ void SortLikeQDir(QVector<FolderEntry> &entries)
 
 } // namespace
 
-QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter)
+QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter, int *failure)
 {
-    QVector<FolderEntry> entries = ReadEntries(folder);
+    int listingFailure = 0;
+    QVector<FolderEntry> entries = ReadEntries(folder, listingFailure);
+    if (failure)
+        *failure = listingFailure;
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [filter](const FolderEntry &entry) {
                                      return !Admits(filter, entry);

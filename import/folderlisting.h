@@ -24,8 +24,11 @@ enum class ListingFilter {
 
 // The entries of folder, ordered by name ignoring case as QDir sorts them by
 // default (names that differ only in case keep QDir's order too). An empty
-// list when the folder cannot be read.
-QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter);
+// list when the folder cannot be read. When failure is given, it receives the
+// error of a listing that failed, or left an entry out, for a machine failure
+// (IsMachineFailure), 0 otherwise.
+QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter,
+                                int *failure = nullptr);
 
 // The folder part of the paths that a listing of folder yields, as QFileInfo
 // gives it for its entries: "rec/" lists "rec/a.wav", whose folder is "rec".

@@ -5,6 +5,7 @@
 #include "import/importrecordfile.h"
 #include "import/operathread.h"
 #include "import/treepaths.h"
+#include "records/visiblename.h"
 #include "ui/messagetip.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui_mainwindow.h"
@@ -36,7 +37,8 @@ void MainWindow::InitTreeAndThread()
 // Starts the job set up on the worker and waits in the progress dialog. After
 // Cancel the worker is waited for, so nothing touches the database or starts
 // another job while it still runs; its end signal still arrives. A scan whose
-// records could not be stored has listed those stored before it stopped.
+// records could not be stored, or whose files could not all be read, has
+// listed those stored before it stopped.
 void MainWindow::RunWorkerJob()
 {
     // The last job emits its end signal just before its thread finishes, and
@@ -45,10 +47,19 @@ void MainWindow::RunWorkerJob()
     m_worker->start();
     if (m_tipDlg.exec() == 0)
         m_worker->CancelAndWait();
-    if (m_worker->StoreFailed())
-        MsgTipWidthSingleBtn::ShowTip(
-            tr("Import"), tr("The list could not be stored: the disk is full or not writable!"),
-            tr("OK"), nullptr);
+    ShowScanFailure(m_worker->LastScanFailure());
+}
+
+void MainWindow::ShowScanFailure(const ScanFailure &failure)
+{
+    QString message;
+    if (failure.kind == ScanFailure::StoreFailed)
+        message = tr("The list could not be stored: the disk is full or not writable!");
+    else if (failure.kind == ScanFailure::ReadFailed)
+        message = tr("The recordings could not all be read (%1): %2")
+                      .arg(qt_error_string(failure.error), VisibleName(failure.path));
+    if (!message.isEmpty())
+        MsgTipWidthSingleBtn::ShowTip(tr("Import"), message, tr("OK"), nullptr);
 }
 
 void MainWindow::on_pbtn_ImportFile_clicked()

@@ -74,7 +74,7 @@ bool OperaThread::WaitForEnd(unsigned long timeoutMs)
 void OperaThread::run()
 {
     const std::lock_guard<std::mutex> running(m_runMutex);
-    m_storeFailed = false;
+    SetScanFailure(ScanFailure());
     if (isInterruptionRequested())
         return;
     if (m_mode == 1) {
@@ -100,7 +100,19 @@ void OperaThread::RunScanJob()
 {
     RecordScan scan(m_scanPaths, m_treeNodeID, m_databaseName,
                     [this] { return isInterruptionRequested(); });
-    m_storeFailed = !scan.Run();
+    SetScanFailure(scan.Run());
+}
+
+void OperaThread::SetScanFailure(const ScanFailure &failure)
+{
+    const std::lock_guard<std::mutex> locker(m_failureMutex);
+    m_failure = failure;
+}
+
+ScanFailure OperaThread::LastScanFailure() const
+{
+    const std::lock_guard<std::mutex> locker(m_failureMutex);
+    return m_failure;
 }
 
 void OperaThread::BuildPathTree(FolderWalk &walk, QTreeWidgetItem *parent, const QString &folder,

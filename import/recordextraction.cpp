@@ -59,6 +59,8 @@ std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByte
     std::copy_n(firstBytes.constData(), std::min<int>(firstBytes.size(), buffer.size()),
                 buffer.begin());
 
+    if (firstBytes.size() < QWavFileHeader::LayoutSize(buffer.data()))
+        return std::nullopt;
     holder.Create(buffer.data());
     std::optional<ExtractedRecord> record;
     if (holder.IsValid())
@@ -68,10 +70,11 @@ std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByte
 }
 
 std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
-                                             const QString &filePath)
+                                             const QString &filePath, int *failure)
 {
     std::array<char, kWavHeaderPeekSize> firstBytes{};
-    const qint64 count = ReadRecordingStart(filePath, firstBytes.data(), firstBytes.size());
+    const qint64 count =
+        ReadRecordingStart(filePath, firstBytes.data(), firstBytes.size(), failure);
     if (count < 0)
         return std::nullopt;
     return ExtractRecord(holder, QByteArray::fromRawData(firstBytes.data(), int(count)), fileName,

@@ -38,16 +38,18 @@ QString RecordTimeText(qint32 seconds);
 ExtractedRecord MakeRecord(const QWavFileHeader &header, const QString &fileName,
                            const QString &filePath);
 
-// The record of the header held in the first bytes of a file (any number of
-// them; missing bytes count as zero) when it is valid. The holder is empty
-// afterwards.
+// The record of the header held in the first bytes of a file when it is
+// valid and complete: fewer bytes than its layout reads its fields from are
+// no recording. The holder is empty afterwards.
 std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByteArray &firstBytes,
                                              const QString &fileName, const QString &filePath);
 
 // Reads the first bytes of filePath through holder; the record when the file
-// can be read and its header is valid. The holder is empty afterwards.
+// can be read and its header is valid. The holder is empty afterwards. failure
+// receives the error of a read that failed for a machine failure, else 0
+// (see IsMachineFailure).
 std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
-                                             const QString &filePath);
+                                             const QString &filePath, int *failure = nullptr);
 
 // The insert of one record into SaveViewDisp, prepared once on a connection
 // and run for every record; values are bound, never pasted into the text.

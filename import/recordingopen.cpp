@@ -91,12 +91,35 @@ int OpenRegularFile(const QString &path, qint64 *size)
 
 } // namespace
 
-qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size)
+bool IsMachineFailure(int error)
 {
+    switch (error) {
+    case 0:
+    case ENOENT:
+    case ENOTDIR:
+    case EACCES:
+    case EPERM:
+    case ELOOP:
+    case ENXIO:
+    case ENODEV:
+        return false;
+    default:
+        return true;
+    }
+}
+
+qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size, int *failure)
+{
+    if (failure)
+        *failure = 0;
     qint64 fileSize = 0;
+    errno = 0;
     const int handle = OpenRegularFile(path, &fileSize);
-    if (handle < 0)
+    if (handle < 0) {
+        if (failure && IsMachineFailure(errno))
+            *failure = errno;
         return -1;
+    }
     // Reading stops at the size the file had when opened, which spares the
     // read that would only find its end.
     const qint64 wanted = std::max<qint64>(1, std::min(size, fileSize));
@@ -104,8 +127,11 @@ qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size)
     while (total < wanted) {
         const qint64 count = ReadSome(handle, buffer + total, size - total);
         if (count <= 0) {
-            if (count < 0)
+            if (count < 0) {
+                if (failure && IsMachineFailure(errno))
+                    *failure = errno;
                 total = -1;
+            }
             break;
         }
         total += count;

@@ -25,13 +25,14 @@ RecordScan::RecordScan(const QStringList &paths, int treeNodeID, const QString &
 
 RecordScan::~RecordScan() = default;
 
-bool RecordScan::Run()
+ScanFailure RecordScan::Run()
 {
     m_connection = std::make_unique<ScanConnection>(
         QStringLiteral("RecordScan-%1").arg(quintptr(this), 0, 16), m_databaseName);
     m_ignoreRule = IgnoreRule(m_connection->IgnorePaths(m_treeNodeID));
     m_readers = std::make_unique<HeaderReaders>();
-    m_storeFailed = !m_connection->IsOpen();
+    if (!m_connection->IsOpen())
+        m_failure.kind = ScanFailure::StoreFailed;
     for (const QString &path : qAsConst(m_paths)) {
         if (Stops())
             break;
@@ -40,10 +41,11 @@ bool RecordScan::Run()
     StoreQueuedReads();
     m_readers.reset();
     // After a stop the indexes are left to a later scan, so that it ends at once.
-    if (!m_storeFailed && !m_connection->Finish(!m_stopRequested()))
-        m_storeFailed = true;
+    const bool stopped = m_failure.kind != ScanFailure::None || m_stopRequested();
+    if (m_failure.kind != ScanFailure::StoreFailed && !m_connection->Finish(!stopped))
+        m_failure = ScanFailure{ScanFailure::StoreFailed, 0, QString()};
     m_connection.reset();
-    return !m_storeFailed;
+    return m_failure;
 }
 
 void RecordScan::ScanPath(const QString &path)
@@ -62,7 +64,10 @@ void RecordScan::FindWavFile(const QString &folder, const QString &canonicalFold
 {
     const QString listedFolder = ListedFolderPath(folder) + QLatin1Char('/');
     const QString absolutePrefix = AbsoluteFolderPrefix(folder);
-    for (const FolderEntry &entry : ListFolder(folder, ListingFilter::AllEntries)) {
+    int listingFailure = 0;
+    const QVector<FolderEntry> entries = ListFolder(folder, ListingFilter::AllEntries, &listingFailure);
+    NoteReadFailure(listingFailure, folder);
+    for (const FolderEntry &entry : entries) {
         if (entry.kind == FolderEntry::File) {
             if (!m_ignoreRule.IsEmpty() && m_ignoreRule.Hides(absolutePrefix + entry.name))
                 continue;
@@ -91,10 +96,19 @@ void RecordScan::ReadWavFile(const QString &fileName, const QString &filePath)
 
 void RecordScan::StoreOldestReads()
 {
-    for (const std::optional<ExtractedRecord> &record : m_readers->TakeOldest()) {
-        if (record && !m_storeFailed && !m_connection->Insert(*record))
-            m_storeFailed = true;
+    for (const HeaderRead &read : m_readers->TakeOldest()) {
+        NoteReadFailure(read.failure, read.filePath);
+        if (read.record && m_failure.kind == ScanFailure::None
+            && !m_connection->Insert(*read.record))
+            m_failure.kind = ScanFailure::StoreFailed;
     }
+}
+
+// The first failure is the one reported.
+void RecordScan::NoteReadFailure(int error, const QString &path)
+{
+    if (error != 0 && m_failure.kind == ScanFailure::None)
+        m_failure = ScanFailure{ScanFailure::ReadFailed, error, path};
 }
 
 // After a stop, the reads still queued are dropped.

@@ -13,6 +13,20 @@
 class HeaderReaders;
 class ScanConnection;
 
+// Why a scan stopped before its end, other than a stop request.
+struct ScanFailure
+{
+    enum Kind {
+        None,
+        StoreFailed, // the records could not be stored (the database's disk full or not writable)
+        ReadFailed,  // a file or folder could not be read for a machine failure
+    };
+
+    Kind kind = None;
+    int error = 0; // ReadFailed: the error, as IsMachineFailure takes it
+    QString path;  // ReadFailed: what could not be read
+};
+
 // The import of recordings into SaveViewDisp: walks each path (a folder,
 // recursively, or a single file) in order, leaves out what the import path's
 // ignore rule hides, reads the headers of the ".wav" files on a pool of
@@ -31,10 +45,9 @@ public:
     RecordScan(const RecordScan &) = delete;
     RecordScan &operator=(const RecordScan &) = delete;
 
-    // Runs the whole scan on the calling thread; false when it stopped
-    // because its records could not be stored (the database's disk full or
-    // not writable). The records stored before stay.
-    bool Run();
+    // Runs the whole scan on the calling thread; what made it stop early, if
+    // anything did. The records stored before stay.
+    ScanFailure Run();
 
 private:
     void ScanPath(const QString &path);
@@ -43,7 +56,8 @@ private:
     void ReadWavFile(const QString &fileName, const QString &filePath);
     void StoreOldestReads();
     void StoreQueuedReads();
-    bool Stops() const { return m_storeFailed || m_stopRequested(); }
+    void NoteReadFailure(int error, const QString &path);
+    bool Stops() const { return m_failure.kind != ScanFailure::None || m_stopRequested(); }
 
     QStringList m_paths;
     int m_treeNodeID;
@@ -53,5 +67,5 @@ private:
     std::optional<FolderWalk> m_walk;
     std::unique_ptr<ScanConnection> m_connection;
     std::unique_ptr<HeaderReaders> m_readers;
-    bool m_storeFailed = false;
+    ScanFailure m_failure;
 };

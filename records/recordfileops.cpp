@@ -14,22 +14,22 @@ namespace {
 
 constexpr int kExtensionLength = 4;
 
-void DeleteRecord(const QString &filePath)
+bool DeleteRecord(const QString &filePath)
 {
     QSqlQuery query;
     query.prepare(QStringLiteral("DELETE from SaveViewDisp where FilePath = ?"));
     query.addBindValue(filePath);
-    query.exec();
+    return query.exec();
 }
 
-void RenameRecord(const QString &oldPath, const QString &newName, const QString &newPath)
+bool RenameRecord(const QString &oldPath, const QString &newName, const QString &newPath)
 {
     QSqlQuery query;
     query.prepare(QStringLiteral("update SaveViewDisp set FileName = ?, FilePath = ? where FilePath = ?"));
     query.addBindValue(newName);
     query.addBindValue(newPath);
     query.addBindValue(oldPath);
-    query.exec();
+    return query.exec();
 }
 
 bool IsBlank(const QString &text)
@@ -76,7 +76,8 @@ DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows)
     DeleteOutcome outcome;
     for (const RecordRow &row : rows) {
         if (row.checked && RemoveRecordingFile(row.filePath)) {
-            DeleteRecord(row.filePath);
+            if (!DeleteRecord(row.filePath))
+                outcome.recordsKept = true;
             ++outcome.deletedCount;
             continue;
         }
@@ -97,6 +98,10 @@ RenameDecision CheckRename(const QString &oldPath, const QString &typedName)
     const QString name = (typedName == VisibleName(baseName) ? baseName : typedName)
                          + QStringLiteral(".wav");
     const QString candidate = QFileInfo(oldPath).path() + QLatin1Char('/') + name;
+    if (candidate != oldPath && name.startsWith(QLatin1Char('.'))) {
+        decision.check = RenameCheck::Hidden;
+        return decision;
+    }
     if (candidate != oldPath && (IsNameTaken(candidate) || IsPathListed(candidate))) {
         decision.check = RenameCheck::NameTaken;
         return decision;
@@ -111,8 +116,10 @@ bool RenameRecording(const QString &oldPath, const QString &newName, const QStri
 {
     if (!MoveWithoutReplacing(oldPath, newPath))
         return false;
-    RenameRecord(oldPath, newName, newPath);
-    return true;
+    if (RenameRecord(oldPath, newName, newPath))
+        return true;
+    MoveWithoutReplacing(newPath, oldPath);
+    return false;
 }
 
 ExportPlan PlanExport(const QList<RecordRow> &rows)

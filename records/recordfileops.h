@@ -20,6 +20,9 @@ struct DeleteOutcome
     QList<RecordRow> keptRows; // in page order, not renumbered
     int deletedCount = 0;
     bool someRefused = false;
+    // A file went but its record could not be deleted (the working database
+    // not writable): the listing no longer agrees with the disk.
+    bool recordsKept = false;
 };
 
 DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows);
@@ -30,6 +33,7 @@ bool RemoveRecordingFile(const QString &path);
 enum class RenameCheck {
     Blank,     // empty or blanks only: the dialog stays open, silently
     NameTaken, // an entry of any kind has that path, or a record holds it
+    Hidden,    // begins with a dot: every scan would leave the file out
     Accepted,  // also for the unchanged name; newPath then equals the old path
 };
 
@@ -42,7 +46,8 @@ struct RenameDecision
 
 RenameDecision CheckRename(const QString &oldPath, const QString &typedName);
 // Renames the file without replacing anything, then its record; false when
-// the file system refused, and then nothing changed.
+// the file system refused, or the record could not be updated and the file
+// was given its old name back: then nothing changed.
 bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath);
 
 // Export: the checked records with an existing file are taken; a checked

@@ -54,16 +54,19 @@ void PrintError(const QString &message)
     PrintLine(QStringLiteral("ovelia-scan: ") + message);
 }
 
-QString FailureMessage(ScanOutcome::Failure failure, const QFile &out)
+QString FailureMessage(const ScanOutcome &outcome, const QFile &out)
 {
     const QString folder = QDir::toNativeSeparators(QDir::tempPath());
-    switch (failure) {
+    switch (outcome.failure) {
     case ScanOutcome::DatabaseNotMade:
         return QStringLiteral("cannot make the working database in %1").arg(folder);
     case ScanOutcome::RecordsNotStored:
         return QStringLiteral("cannot store the records in the working database in %1: "
                               "the disk is full or not writable")
             .arg(folder);
+    case ScanOutcome::FilesNotRead:
+        return QStringLiteral("cannot read %1: %2")
+            .arg(QDir::toNativeSeparators(outcome.unreadPath), qt_error_string(outcome.readError));
     default:
         return QStringLiteral("cannot write the report: %1").arg(out.errorString());
     }
@@ -140,7 +143,8 @@ int ScanAndPrint(const ScanOptions &options)
     FailWritesInsteadOfSignals();
     QFile out;
     const QTemporaryDir workFolder;
-    ScanOutcome outcome{ScanOutcome::DatabaseNotMade};
+    ScanOutcome outcome;
+    outcome.failure = ScanOutcome::DatabaseNotMade;
     if (workFolder.isValid() && out.open(stdout, QIODevice::WriteOnly)) {
         RemoveWorkFolderOnSignals(workFolder.path());
         outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
@@ -148,7 +152,7 @@ int ScanAndPrint(const ScanOptions &options)
     if (outcome.failure == ScanOutcome::None && !out.flush())
         outcome.failure = ScanOutcome::ReportNotWritten;
     if (outcome.failure != ScanOutcome::None) {
-        PrintError(FailureMessage(outcome.failure, out));
+        PrintError(FailureMessage(outcome, out));
         return kFailed;
     }
     if (showProgress)
@@ -167,7 +171,7 @@ int main(int argc, char *argv[])
         std::fputs(ScanUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
-    const QString error = options.error.isEmpty() ? MissingPathError(options.paths) : options.error;
+    const QString error = options.error.isEmpty() ? UnusablePathError(options.paths) : options.error;
     if (!error.isEmpty()) {
         PrintError(error);
         return kBadArguments;

@@ -1,6 +1,5 @@
 #include "tools/ovelia-scan/scanreport.h"
 
-#include "import/recordscan.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -152,11 +151,6 @@ QString ReportDatabaseName(const QString &folder)
     return QDir(folder).filePath(QStringLiteral("scan.db"));
 }
 
-bool ScanIntoDatabase(const QStringList &paths, const QString &databaseName)
-{
-    return RecordScan(paths, kScanTreeNode, databaseName).Run();
-}
-
 ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, ReportFormat format,
                           QIODevice &out,
                           const std::function<void(const QStringList &)> &beforeScan)
@@ -168,8 +162,14 @@ ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, Repor
         return outcome;
     }
     beforeScan(paths);
-    if (!ScanIntoDatabase(paths, database.Database().databaseName())) {
-        outcome.failure = ScanOutcome::RecordsNotStored;
+    const ScanFailure scanFailure =
+        RecordScan(paths, kScanTreeNode, database.Database().databaseName()).Run();
+    if (scanFailure.kind != ScanFailure::None) {
+        outcome.failure = scanFailure.kind == ScanFailure::StoreFailed
+                              ? ScanOutcome::RecordsNotStored
+                              : ScanOutcome::FilesNotRead;
+        outcome.readError = scanFailure.error;
+        outcome.unreadPath = scanFailure.path;
         return outcome;
     }
     const std::optional<int> count = WriteReport(database.Database(), format, out);
