@@ -26,7 +26,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTreeWidgetItem;
-struct ScanFailure;
+struct ScanResult;
 class TableModel;
 
 namespace Ui {
@@ -113,7 +113,7 @@ private:
     QString GetItemPath(QTreeWidgetItem *item) const;
     bool LoadImportPath(const QString &path, int treeNodeID);
     void RunWorkerJob();
-    void ShowScanFailure(const ScanFailure &failure);
+    void ShowScanResult(const ScanResult &result);
     void ForgetRemovedItems(const QTreeWidgetItem *removed);
 
     // Record list

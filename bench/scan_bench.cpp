@@ -169,7 +169,7 @@ qint64 TimeScanJobMs(const QString &root)
     RecordScan scan(QStringList(root), 0, WorkingDatabaseName());
     QElapsedTimer timer;
     timer.start();
-    if (scan.Run().kind != ScanFailure::None)
+    if (scan.Run().failure != ScanResult::None)
         qFatal("the scan could not store or read its records");
     return timer.elapsed();
 }

@@ -41,7 +41,7 @@ bool Admits(ListingFilter filter, const FolderEntry &entry)
 
 #ifdef Q_OS_WIN
 // QDir's own filter: no hidden or system entry, no dangling link.
-QVector<FolderEntry> ReadEntries(const QString &folder, int &)
+QVector<FolderEntry> ReadEntries(const QString &folder, ListingReport &)
 {
     QVector<FolderEntry> entries;
     QDirIterator iterator(folder, QDir::AllEntries);
@@ -68,10 +68,10 @@ FolderEntry::Kind KindOfMode(mode_t mode)
     return FolderEntry::Other;
 }
 
-void NoteFailure(int &failure)
+void NoteFailure(ListingReport &report)
 {
-    if (failure == 0 && IsMachineFailure(errno))
-        failure = errno;
+    if (report.failure == 0 && IsMachineFailure(errno))
+        report.failure = errno;
 }
 
 // False for an entry that has gone or is a dangling link, or whose type could
@@ -102,27 +102,32 @@ bool TypeEntry(int folderHandle, const dirent &found, FolderEntry &entry)
     return true;
 }
 
-QVector<FolderEntry> ReadEntries(const QString &folder, int &failure)
+QVector<FolderEntry> ReadEntries(const QString &folder, ListingReport &report)
 {
     QVector<FolderEntry> entries;
     DIR *stream = ::opendir(QFile::encodeName(folder).constData());
     if (!stream) {
-        NoteFailure(failure);
+        NoteFailure(report);
         return entries;
     }
     for (;;) {
         errno = 0;
         const dirent *found = ::readdir(stream);
         if (!found) {
-            NoteFailure(failure);
+            NoteFailure(report);
             break;
         }
-        FolderEntry entry;
-        entry.name = QFile::decodeName(found->d_name);
-        if (IsHidden(entry.name))
+        if (found->d_name[0] == '.')
             continue;
+        const QByteArray rawName(found->d_name);
+        FolderEntry entry;
+        entry.name = QFile::decodeName(rawName);
+        if (QFile::encodeName(entry.name) != rawName) {
+            report.undecodableNames.append(rawName);
+            continue;
+        }
         if (!TypeEntry(::dirfd(stream), *found, entry)) {
-            NoteFailure(failure);
+            NoteFailure(report);
             continue;
         }
         entries.append(entry);
@@ -159,12 +164,13 @@ void SortLikeQDir(QVector<FolderEntry> &entries)
 
 } // namespace
 
-QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter, int *failure)
+QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter,
+                                ListingReport *report)
 {
-    int listingFailure = 0;
-    QVector<FolderEntry> entries = ReadEntries(folder, listingFailure);
-    if (failure)
-        *failure = listingFailure;
+    ListingReport listingReport;
+    QVector<FolderEntry> entries = ReadEntries(folder, listingReport);
+    if (report)
+        *report = listingReport;
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [filter](const FolderEntry &entry) {
                                      return !Admits(filter, entry);
@@ -173,6 +179,21 @@ QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter, int
     if (entries.size() > 1)
         SortLikeQDir(entries);
     return entries;
+}
+
+QString EscapedBytes(const QByteArray &bytes)
+{
+    QString text;
+    for (const char byte : bytes) {
+        const uchar code = uchar(byte);
+        if (code == '\\')
+            text += QLatin1String("\\\\");
+        else if (code >= 0x20 && code < 0x7f)
+            text += QLatin1Char(byte);
+        else
+            text += QStringLiteral("\\x%1").arg(code, 2, 16, QLatin1Char('0'));
+    }
+    return text;
 }
 
 QString ListedFolderPath(const QString &folder)

@@ -47,18 +47,22 @@ void MainWindow::RunWorkerJob()
     m_worker->start();
     if (m_tipDlg.exec() == 0)
         m_worker->CancelAndWait();
-    ShowScanFailure(m_worker->LastScanFailure());
+    ShowScanResult(m_worker->LastScanResult());
 }
 
-void MainWindow::ShowScanFailure(const ScanFailure &failure)
+void MainWindow::ShowScanResult(const ScanResult &result)
 {
-    QString message;
-    if (failure.kind == ScanFailure::StoreFailed)
-        message = tr("The list could not be stored: the disk is full or not writable!");
-    else if (failure.kind == ScanFailure::ReadFailed)
-        message = tr("The recordings could not all be read (%1): %2")
-                      .arg(qt_error_string(failure.error), VisibleName(failure.path));
-    if (!message.isEmpty())
+    QStringList messages;
+    if (result.failure == ScanResult::StoreFailed)
+        messages << tr("The list could not be stored: the disk is full or not writable!");
+    else if (result.failure == ScanResult::ReadFailed)
+        messages << tr("The recordings could not all be read (%1): %2")
+                        .arg(qt_error_string(result.error), VisibleName(result.path));
+    if (!result.unlistedNames.isEmpty())
+        messages << tr("%1 entries could not be listed: their names are not valid file names "
+                       "on this system!")
+                        .arg(result.unlistedNames.size());
+    for (const QString &message : qAsConst(messages))
         MsgTipWidthSingleBtn::ShowTip(tr("Import"), message, tr("OK"), nullptr);
 }
 

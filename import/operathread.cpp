@@ -74,7 +74,7 @@ bool OperaThread::WaitForEnd(unsigned long timeoutMs)
 void OperaThread::run()
 {
     const std::lock_guard<std::mutex> running(m_runMutex);
-    SetScanFailure(ScanFailure());
+    SetScanResult(ScanResult());
     if (isInterruptionRequested())
         return;
     if (m_mode == 1) {
@@ -100,19 +100,19 @@ void OperaThread::RunScanJob()
 {
     RecordScan scan(m_scanPaths, m_treeNodeID, m_databaseName,
                     [this] { return isInterruptionRequested(); });
-    SetScanFailure(scan.Run());
+    SetScanResult(scan.Run());
 }
 
-void OperaThread::SetScanFailure(const ScanFailure &failure)
+void OperaThread::SetScanResult(const ScanResult &result)
 {
-    const std::lock_guard<std::mutex> locker(m_failureMutex);
-    m_failure = failure;
+    const std::lock_guard<std::mutex> locker(m_resultMutex);
+    m_result = result;
 }
 
-ScanFailure OperaThread::LastScanFailure() const
+ScanResult OperaThread::LastScanResult() const
 {
-    const std::lock_guard<std::mutex> locker(m_failureMutex);
-    return m_failure;
+    const std::lock_guard<std::mutex> locker(m_resultMutex);
+    return m_result;
 }
 
 void OperaThread::BuildPathTree(FolderWalk &walk, QTreeWidgetItem *parent, const QString &folder,

@@ -47,8 +47,9 @@ public:
     void SetScanJob(const QStringList &paths, int treeNodeID, const QString &databaseName);
 
     // After the end of a mode-2 job: what made it stop before its end, if
-    // anything did besides Cancel. The records stored before stay.
-    ScanFailure LastScanFailure() const;
+    // anything did besides Cancel (the records stored before stay), and what
+    // it left out.
+    ScanResult LastScanResult() const;
 
     // GUI thread, once UpdataTree() has arrived: adds the items built by the
     // last mode-1 job as children of its root item, in the order built.
@@ -74,7 +75,7 @@ protected:
 private:
     void RunTreeJob();
     void RunScanJob();
-    void SetScanFailure(const ScanFailure &failure);
+    void SetScanResult(const ScanResult &result);
     // folder is walked as the real folder canonicalFolder.
     void BuildPathTree(FolderWalk &walk, QTreeWidgetItem *parent, const QString &folder,
                        const QString &canonicalFolder);
@@ -88,8 +89,8 @@ private:
 
     QVariant m_rootNodeNumber;
     QString m_databaseName;
-    mutable std::mutex m_failureMutex;
-    ScanFailure m_failure;
+    mutable std::mutex m_resultMutex;
+    ScanResult m_result;
 
     std::mutex m_builtItemsMutex;
     std::mutex m_runMutex; // held by run() from start to end

@@ -3,6 +3,8 @@
 #include "import/folderlisting.h"
 #include "import/ignorerule.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,18 +15,23 @@
 class HeaderReaders;
 class ScanConnection;
 
-// Why a scan stopped before its end, other than a stop request.
-struct ScanFailure
+// What a scan came to, besides its records.
+struct ScanResult
 {
-    enum Kind {
+    // Why it stopped before its end, other than a stop request.
+    enum Failure {
         None,
         StoreFailed, // the records could not be stored (the database's disk full or not writable)
         ReadFailed,  // a file or folder could not be read for a machine failure
     };
 
-    Kind kind = None;
+    Failure failure = None;
     int error = 0; // ReadFailed: the error, as IsMachineFailure takes it
     QString path;  // ReadFailed: what could not be read
+    // The paths (as bytes) of the entries left out because their names do
+    // not come back to the same bytes through the file-name codec, so that no
+    // path of the listing could name them.
+    QList<QByteArray> unlistedNames;
 };
 
 // The import of recordings into SaveViewDisp: walks each path (a folder,
@@ -46,8 +53,8 @@ public:
     RecordScan &operator=(const RecordScan &) = delete;
 
     // Runs the whole scan on the calling thread; what made it stop early, if
-    // anything did. The records stored before stay.
-    ScanFailure Run();
+    // anything did (the records stored before stay), and what it left out.
+    ScanResult Run();
 
 private:
     void ScanPath(const QString &path);
@@ -57,7 +64,7 @@ private:
     void StoreOldestReads();
     void StoreQueuedReads();
     void NoteReadFailure(int error, const QString &path);
-    bool Stops() const { return m_failure.kind != ScanFailure::None || m_stopRequested(); }
+    bool Stops() const { return m_result.failure != ScanResult::None || m_stopRequested(); }
 
     QStringList m_paths;
     int m_treeNodeID;
@@ -67,5 +74,5 @@ private:
     std::optional<FolderWalk> m_walk;
     std::unique_ptr<ScanConnection> m_connection;
     std::unique_ptr<HeaderReaders> m_readers;
-    ScanFailure m_failure;
+    ScanResult m_result;
 };

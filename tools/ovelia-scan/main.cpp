@@ -1,6 +1,7 @@
 // ovelia-scan [--format csv|json] PATH...: the import scan without a window,
 // the listing on standard output. See ScanUsage() for the details.
 
+#include "import/folderlisting.h"
 #include "tools/ovelia-scan/scanarguments.h"
 #include "tools/ovelia-scan/scanreport.h"
 
@@ -129,6 +130,19 @@ void FailWritesInsteadOfSignals()
 #endif
 }
 
+// The arguments come to the program as bytes; one that the file-name codec
+// cannot carry would name another file, or none.
+QString UndecodableArgumentError(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(argument)) != argument)
+            return QStringLiteral("not valid in the file-name encoding: %1")
+                .arg(EscapedBytes(argument));
+    }
+    return QString();
+}
+
 int ScanAndPrint(const ScanOptions &options)
 {
     const bool showProgress = StandardErrorIsTerminal();
@@ -151,13 +165,16 @@ int ScanAndPrint(const ScanOptions &options)
     }
     if (outcome.failure == ScanOutcome::None && !out.flush())
         outcome.failure = ScanOutcome::ReportNotWritten;
+    for (const QByteArray &name : qAsConst(outcome.unlistedNames))
+        PrintError(QStringLiteral("left out, its name is not valid in the file-name encoding: %1")
+                       .arg(EscapedBytes(name)));
     if (outcome.failure != ScanOutcome::None) {
         PrintError(FailureMessage(outcome, out));
         return kFailed;
     }
     if (showProgress)
         PrintLine(QStringLiteral("Recordings found: %1").arg(outcome.count));
-    return 0;
+    return outcome.unlistedNames.isEmpty() ? 0 : kFailed;
 }
 
 } // namespace
@@ -171,7 +188,11 @@ int main(int argc, char *argv[])
         std::fputs(ScanUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
-    const QString error = options.error.isEmpty() ? UnusablePathError(options.paths) : options.error;
+    QString error = options.error;
+    if (error.isEmpty())
+        error = UndecodableArgumentError(argc, argv);
+    if (error.isEmpty())
+        error = UnusablePathError(options.paths);
     if (!error.isEmpty()) {
         PrintError(error);
         return kBadArguments;

@@ -162,14 +162,15 @@ ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, Repor
         return outcome;
     }
     beforeScan(paths);
-    const ScanFailure scanFailure =
+    const ScanResult scanResult =
         RecordScan(paths, kScanTreeNode, database.Database().databaseName()).Run();
-    if (scanFailure.kind != ScanFailure::None) {
-        outcome.failure = scanFailure.kind == ScanFailure::StoreFailed
+    outcome.unlistedNames = scanResult.unlistedNames;
+    if (scanResult.failure != ScanResult::None) {
+        outcome.failure = scanResult.failure == ScanResult::StoreFailed
                               ? ScanOutcome::RecordsNotStored
                               : ScanOutcome::FilesNotRead;
-        outcome.readError = scanFailure.error;
-        outcome.unreadPath = scanFailure.path;
+        outcome.readError = scanResult.error;
+        outcome.unreadPath = scanResult.path;
         return outcome;
     }
     const std::optional<int> count = WriteReport(database.Database(), format, out);

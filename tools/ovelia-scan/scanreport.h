@@ -63,6 +63,8 @@ struct ScanOutcome
     // FilesNotRead: the error and the path that could not be read.
     int readError = 0;
     QString unreadPath;
+    // Entries left out because of their names (ScanResult::unlistedNames).
+    QList<QByteArray> unlistedNames;
 };
 
 // Scans every path into a new working database in the existing folder and
