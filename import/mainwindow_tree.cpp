@@ -128,6 +128,7 @@ QString MainWindow::GetItemPath(QTreeWidgetItem *item) const
 bool MainWindow::LoadImportPath(const QString &path, int treeNodeID)
 {
     QSqlQuery().exec(QStringLiteral("delete from SaveViewDisp"));
+    QSqlQuery().exec(QStringLiteral("delete from RecordIdentity"));
     if (!QFileInfo::exists(path))
         return false;
     m_currentImportPath = path;

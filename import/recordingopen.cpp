@@ -24,7 +24,7 @@ int OpenForReading(const QString &path)
 }
 
 // The size of the regular file open on handle, or -1 for anything else.
-qint64 RegularFileSize(int handle)
+qint64 RegularFileSize(int handle, FileIdentity *)
 {
     struct _stat64 status;
     if (_fstat64(handle, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)
@@ -46,11 +46,13 @@ int OpenForReading(const QString &path)
     return handle;
 }
 
-qint64 RegularFileSize(int handle)
+qint64 RegularFileSize(int handle, FileIdentity *identity)
 {
     struct stat status;
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode))
         return -1;
+    if (identity)
+        *identity = FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
     return status.st_size;
 }
 
@@ -74,14 +76,14 @@ void CloseRecordingHandle(int handle)
 }
 
 // The handle of the regular file at path, and its size when opened.
-int OpenRegularFile(const QString &path, qint64 *size)
+int OpenRegularFile(const QString &path, qint64 *size, FileIdentity *identity = nullptr)
 {
     if (path.isEmpty())
         return -1;
     const int handle = OpenForReading(path);
     if (handle < 0)
         return -1;
-    *size = RegularFileSize(handle);
+    *size = RegularFileSize(handle, identity);
     if (*size < 0) {
         CloseRecordingHandle(handle);
         return -1;
@@ -108,17 +110,15 @@ bool IsMachineFailure(int error)
     }
 }
 
-qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size, int *failure)
+RecordingStart ReadRecordingStart(const QString &path, char *buffer, qint64 size)
 {
-    if (failure)
-        *failure = 0;
+    RecordingStart start;
     qint64 fileSize = 0;
     errno = 0;
-    const int handle = OpenRegularFile(path, &fileSize);
+    const int handle = OpenRegularFile(path, &fileSize, &start.identity);
     if (handle < 0) {
-        if (failure && IsMachineFailure(errno))
-            *failure = errno;
-        return -1;
+        start.failure = IsMachineFailure(errno) ? errno : 0;
+        return start;
     }
     // Reading stops at the size the file had when opened, which spares the
     // read that would only find its end.
@@ -126,18 +126,18 @@ qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size, int *f
     qint64 total = 0;
     while (total < wanted) {
         const qint64 count = ReadSome(handle, buffer + total, size - total);
-        if (count <= 0) {
-            if (count < 0) {
-                if (failure && IsMachineFailure(errno))
-                    *failure = errno;
-                total = -1;
-            }
-            break;
+        if (count < 0) {
+            start.failure = IsMachineFailure(errno) ? errno : 0;
+            CloseRecordingHandle(handle);
+            return start;
         }
+        if (count == 0)
+            break;
         total += count;
     }
     CloseRecordingHandle(handle);
-    return total;
+    start.count = total;
+    return start;
 }
 
 bool OpenRecordingFile(QFile &file, const QString &path)

@@ -18,11 +18,35 @@ class QFile;
 // and a special file without a device.
 bool IsMachineFailure(int error);
 
-// Reads up to size bytes from the start of the recording at path into
-// buffer; the number of bytes read, or -1 when it could not be opened as a
-// regular file or read. When failure is given, it receives the error of an
-// open or read that failed for a machine failure, 0 otherwise.
-qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size, int *failure = nullptr);
+// What identifies a file while it exists: its device and inode. Unknown
+// (both 0) where the system has none.
+struct FileIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    bool IsKnown() const { return device != 0 || inode != 0; }
+    bool operator==(const FileIdentity &other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+    bool operator!=(const FileIdentity &other) const { return !(*this == other); }
+};
+
+// What reading the start of a recording came to.
+struct RecordingStart
+{
+    // The number of bytes read, -1 when the file could not be opened as a
+    // regular file or read.
+    qint64 count = -1;
+    // The error of an open or read that failed for a machine failure, else 0.
+    int failure = 0;
+    // The file that was read.
+    FileIdentity identity;
+};
+
+// Reads up to size bytes from the start of the recording at path into buffer.
+RecordingStart ReadRecordingStart(const QString &path, char *buffer, qint64 size);
 
 // Opens file on the recording at path for reading; false when it is not a
 // regular file that can be opened. The file owns the handle afterwards.

@@ -65,10 +65,22 @@ bool HasCheckedRecord(const QList<RecordRow> &rows)
     return std::any_of(rows.cbegin(), rows.cend(), [](const RecordRow &row) { return row.checked; });
 }
 
+FileIdentity ListedIdentity(const QString &filePath)
+{
+    QSqlQuery query;
+    query.prepare(QStringLiteral(
+        "select RecordIdentity.Device, RecordIdentity.Inode from SaveViewDisp "
+        "join RecordIdentity on RecordIdentity.RowId = SaveViewDisp.rowid "
+        "where SaveViewDisp.FilePath = ? limit 1"));
+    query.addBindValue(filePath);
+    if (!query.exec() || !query.next())
+        return FileIdentity();
+    return FileIdentity{quint64(query.value(0).toLongLong()), quint64(query.value(1).toLongLong())};
+}
+
 bool RemoveRecordingFile(const QString &path)
 {
-    QFile::remove(path);
-    return !QFileInfo::exists(path);
+    return RemoveListedFile(path, ListedIdentity(path));
 }
 
 DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows)
@@ -114,11 +126,12 @@ RenameDecision CheckRename(const QString &oldPath, const QString &typedName)
 
 bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath)
 {
-    if (!MoveWithoutReplacing(oldPath, newPath))
+    const FileIdentity identity = ListedIdentity(oldPath);
+    if (!MoveListedFile(oldPath, newPath, identity))
         return false;
     if (RenameRecord(oldPath, newName, newPath))
         return true;
-    MoveWithoutReplacing(newPath, oldPath);
+    MoveListedFile(newPath, oldPath, identity);
     return false;
 }
 
