@@ -6,6 +6,7 @@
 #include "ui/applicationlook.h"
 #include "ui/focusedkeys.h"
 #include "ui/msgtipwidthsinglebtn.h"
+#include "ui/titlestripdrag.h"
 #include "ui/windowbackground.h"
 #include "ui_mainwindow.h"
 
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
-#include <QMouseEvent>
 #include <cstdlib>
 
 namespace {
@@ -36,6 +36,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->setupUi(this);
     setWindowFlags(kMainWindowFlags);
+    new TitleStripDrag(this, kTitleBandHeight);
     PaintBackground();
     InitSettingMenu();
     InitSearchWidgets();
@@ -95,21 +96,6 @@ void MainWindow::EndStartup(const QString &message, int status)
 void MainWindow::PaintBackground()
 {
     PaintWindowBackground(ui->MainWndBkWidget, QStringLiteral(":/PicRes/BK_MainWnd.png"));
-}
-
-void MainWindow::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.Press(event);
-}
-
-void MainWindow::mouseMoveEvent(QMouseEvent *event)
-{
-    m_drag.Move(this, event);
-}
-
-void MainWindow::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.Release(event);
 }
 
 void MainWindow::on_pbtn_Min_clicked()

@@ -7,7 +7,6 @@
 #include "store/dbprocess.h"
 #include "ui/pathchooser.h"
 #include "ui/tipdlg.h"
-#include "ui/titlestripdrag.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -51,11 +50,6 @@ public:
 
 signals:
     void CloseTipDlg_signals();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private slots:
     void TreeViewUpdata();
@@ -147,7 +141,6 @@ private:
     void ShowPlaybackAtStart();
     void ShowInvalidFile(const QString &fileName);
 
-    TitleStripDrag m_drag{kTitleBandHeight};
     Ui::MainWindow *ui;
     OperaThread *m_worker = nullptr;
     TipDlg m_tipDlg;

@@ -3,6 +3,7 @@
 #include "ui/dialogtheme.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/stylesheetbuilder.h"
+#include "ui/titlestripdrag.h"
 #include "ui/windowbackground.h"
 #include "ui_importrecordfile.h"
 
@@ -14,6 +15,7 @@ ImportRecordFile::ImportRecordFile(QWidget *parent)
     setWindowFlags(Qt::FramelessWindowHint);
     setWindowTitle(ui->label_ImportTitle->text());
     setAttribute(Qt::WA_TranslucentBackground);
+    new TitleStripDrag(this, kDialogStripHeight);
     for (QLineEdit *edit : {ui->edit_FolderPath, ui->edit_FilePath}) {
         edit->setFocusPolicy(Qt::NoFocus);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
@@ -38,21 +40,6 @@ QString ImportRecordFile::GetSelectPath() const
 void ImportRecordFile::SetPathChooser(const PathChooser &chooser)
 {
     m_choosePath = chooser;
-}
-
-void ImportRecordFile::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.Press(event);
-}
-
-void ImportRecordFile::mouseMoveEvent(QMouseEvent *event)
-{
-    m_drag.Move(this, event);
-}
-
-void ImportRecordFile::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.Release(event);
 }
 
 void ImportRecordFile::on_pbtn_OK_clicked()

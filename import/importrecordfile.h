@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/pathchooser.h"
-#include "ui/titlestripdrag.h"
 
 #include <QDialog>
 
@@ -30,11 +29,6 @@ public:
     // What the browse buttons ask for the folder or the file.
     void SetPathChooser(const PathChooser &chooser);
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
 private slots:
     void on_pbtn_OK_clicked();
     void on_pbtn_Cancel_clicked();
@@ -48,7 +42,6 @@ private:
     void SelectMode(int mode);
     void InitStyle();
 
-    TitleStripDrag m_drag{45};
     std::unique_ptr<Ui::ImportRecordFile> ui;
     int m_selectMode = kFolderMode;
     PathChooser m_choosePath = ChoosePathInDialog;

@@ -6,6 +6,7 @@
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui/stylesheetbuilder.h"
 #include "records/visiblename.h"
+#include "ui/titlestripdrag.h"
 #include "ui/windowbackground.h"
 
 #include <QFileInfo>
@@ -27,6 +28,7 @@ RenameDialog::RenameDialog(QWidget *parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    new TitleStripDrag(this, kDialogStripHeight);
     ui->ledt_Rename->setValidator(
         new QRegExpValidator(QRegExp(QString::fromLatin1(kAllowedName)), ui->ledt_Rename));
     InitStyle();
@@ -37,21 +39,6 @@ RenameDialog::~RenameDialog() = default;
 void RenameDialog::ShowName()
 {
     ui->ledt_Rename->setText(VisibleName(QFileInfo(m_oldPath).completeBaseName()));
-}
-
-void RenameDialog::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.Press(event);
-}
-
-void RenameDialog::mouseMoveEvent(QMouseEvent *event)
-{
-    m_drag.Move(this, event);
-}
-
-void RenameDialog::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.Release(event);
 }
 
 void RenameDialog::on_pbtn_OK_clicked()

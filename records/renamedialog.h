@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/titlestripdrag.h"
-
 #include <QDialog>
 #include <QString>
 
@@ -29,11 +27,6 @@ public:
     QString NewName() const { return m_newName; }
     QString NewPath() const { return m_newPath; }
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
 private slots:
     void on_pbtn_OK_clicked();
     void on_pbtn_Cancel_clicked();
@@ -46,6 +39,5 @@ private:
     QString m_oldName;
     QString m_newName;
     QString m_newPath;
-    TitleStripDrag m_drag{45};
     std::unique_ptr<Ui::RenameDialog> ui;
 };

@@ -1,25 +1,19 @@
 #include "ui/messagetip.h"
 
-#include "ui/applicationlook.h"
-#include "ui/dialogtheme.h"
-#include "ui/windowbackground.h"
 #include "ui_messagetip.h"
 
 MessageTip::MessageTip(const QString &title, const QString &text, const QString &leftText,
                        const QString &rightText, QWidget *parent)
-    : QDialog(parent)
+    : FramelessDialog(parent)
     , ui(std::make_unique<Ui::MessageTip>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(title);
     ui->pbtn_OK->setText(leftText);
     ui->pbtn_Cancel->setText(rightText);
-    InitStyle();
-    // In the theme's fonts: a long text is cut in the middle, whole in its tooltip.
-    SetElidedText(ui->label_MsgTip_Title, title);
-    SetElidedText(ui->label_MsgTipContent, text);
+    InitTip({ui->BackgroundWidget, ui->label_MsgTip_Title, {ui->label_MsgTipContent},
+             ui->pbtn_MsgTip_Close, {ui->pbtn_OK, ui->pbtn_Cancel},
+             QStringLiteral("TipWndSmall")},
+            title, text);
 }
 
 MessageTip::~MessageTip() = default;
@@ -27,23 +21,7 @@ MessageTip::~MessageTip() = default;
 int MessageTip::ShowTip(const QString &title, const QString &text, const QString &leftText,
                         const QString &rightText, QWidget *parent)
 {
-    MessageTip tip(title, text, leftText, rightText, parent);
-    return tip.exec();
-}
-
-void MessageTip::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.Press(event);
-}
-
-void MessageTip::mouseMoveEvent(QMouseEvent *event)
-{
-    m_drag.Move(this, event);
-}
-
-void MessageTip::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.Release(event);
+    return RunModal<MessageTip>(title, text, leftText, rightText, parent);
 }
 
 void MessageTip::on_pbtn_OK_clicked()
@@ -59,11 +37,4 @@ void MessageTip::on_pbtn_Cancel_clicked()
 void MessageTip::on_pbtn_MsgTip_Close_clicked()
 {
     close();
-}
-
-void MessageTip::InitStyle()
-{
-    PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
-    StyleDialogParts({ui->pbtn_MsgTip_Close, {ui->label_MsgTipContent}, ui->label_MsgTip_Title,
-                      {ui->pbtn_OK, ui->pbtn_Cancel}, QStringLiteral("TipWndSmall")});
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "ui/titlestripdrag.h"
+#include "ui/framelessdialog.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -10,7 +9,7 @@ class MessageTip;
 }
 
 // Two-button confirmation: exec() gives 1 for the left button, 0 otherwise.
-class MessageTip : public QDialog
+class MessageTip : public FramelessDialog
 {
     Q_OBJECT
 
@@ -22,19 +21,11 @@ public:
     static int ShowTip(const QString &title, const QString &text, const QString &leftText,
                        const QString &rightText, QWidget *parent = nullptr);
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
 private slots:
     void on_pbtn_OK_clicked();
     void on_pbtn_Cancel_clicked();
     void on_pbtn_MsgTip_Close_clicked();
 
 private:
-    void InitStyle();
-
     std::unique_ptr<Ui::MessageTip> ui;
-    TitleStripDrag m_drag{45};
 };

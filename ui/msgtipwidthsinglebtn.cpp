@@ -1,24 +1,18 @@
 #include "ui/msgtipwidthsinglebtn.h"
 
-#include "ui/applicationlook.h"
-#include "ui/dialogtheme.h"
-#include "ui/windowbackground.h"
 #include "ui_msgtipwidthsinglebtn.h"
 
 MsgTipWidthSingleBtn::MsgTipWidthSingleBtn(const QString &title, const QString &text,
                                            const QString &buttonText, QWidget *parent)
-    : QDialog(parent)
+    : FramelessDialog(parent)
     , ui(std::make_unique<Ui::MsgTipWidthSingleBtn>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(title);
     ui->pbtn_MsgWndWithSingleBtnRes->setText(buttonText);
-    InitStyle();
-    // In the theme's fonts: a long text is cut in the middle, whole in its tooltip.
-    SetElidedText(ui->label_MsgWndWithSingleBtnTitle, title);
-    SetElidedText(ui->label_MsgWithSingleBtnWndText, text);
+    InitTip({ui->BackgroundWidget, ui->label_MsgWndWithSingleBtnTitle,
+             {ui->label_MsgWithSingleBtnWndText}, ui->pbtn_MsgWndWithSingleBtn_Close,
+             {ui->pbtn_MsgWndWithSingleBtnRes}, QStringLiteral("TipWnd")},
+            title, text);
 }
 
 MsgTipWidthSingleBtn::~MsgTipWidthSingleBtn() = default;
@@ -26,23 +20,7 @@ MsgTipWidthSingleBtn::~MsgTipWidthSingleBtn() = default;
 int MsgTipWidthSingleBtn::ShowTip(const QString &title, const QString &text,
                                   const QString &buttonText, QWidget *parent)
 {
-    MsgTipWidthSingleBtn tip(title, text, buttonText, parent);
-    return tip.exec();
-}
-
-void MsgTipWidthSingleBtn::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.Press(event);
-}
-
-void MsgTipWidthSingleBtn::mouseMoveEvent(QMouseEvent *event)
-{
-    m_drag.Move(this, event);
-}
-
-void MsgTipWidthSingleBtn::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.Release(event);
+    return RunModal<MsgTipWidthSingleBtn>(title, text, buttonText, parent);
 }
 
 void MsgTipWidthSingleBtn::on_pbtn_MsgWndWithSingleBtnRes_clicked()
@@ -53,12 +31,4 @@ void MsgTipWidthSingleBtn::on_pbtn_MsgWndWithSingleBtnRes_clicked()
 void MsgTipWidthSingleBtn::on_pbtn_MsgWndWithSingleBtn_Close_clicked()
 {
     close();
-}
-
-void MsgTipWidthSingleBtn::InitStyle()
-{
-    PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
-    StyleDialogParts({ui->pbtn_MsgWndWithSingleBtn_Close, {ui->label_MsgWithSingleBtnWndText},
-                      ui->label_MsgWndWithSingleBtnTitle, {ui->pbtn_MsgWndWithSingleBtnRes},
-                      QStringLiteral("TipWnd")});
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "ui/titlestripdrag.h"
+#include "ui/framelessdialog.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -10,7 +9,7 @@ class MsgTipWidthSingleBtn;
 }
 
 // One-button note: exec() gives 1 for the button, 0 for the close button or Esc.
-class MsgTipWidthSingleBtn : public QDialog
+class MsgTipWidthSingleBtn : public FramelessDialog
 {
     Q_OBJECT
 
@@ -22,18 +21,10 @@ public:
     static int ShowTip(const QString &title, const QString &text, const QString &buttonText,
                        QWidget *parent = nullptr);
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
 private slots:
     void on_pbtn_MsgWndWithSingleBtnRes_clicked();
     void on_pbtn_MsgWndWithSingleBtn_Close_clicked();
 
 private:
-    void InitStyle();
-
     std::unique_ptr<Ui::MsgTipWidthSingleBtn> ui;
-    TitleStripDrag m_drag{45};
 };

@@ -1,17 +1,14 @@
 #include "ui/tipdlg.h"
 
 #include "ui/dialogtheme.h"
-#include "ui/windowbackground.h"
 #include "ui_tipdlg.h"
 
 TipDlg::TipDlg(QWidget *parent)
-    : QDialog(parent)
+    : FramelessDialog(parent)
     , ui(std::make_unique<Ui::TipDlg>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(ui->label_TipWndTitle->text());
+    InitFrame(ui->label_TipWndTitle->text(), ui->BackgroundWidget);
     InitStyle();
 }
 
@@ -35,21 +32,6 @@ void TipDlg::ShowTexts(const QString &title, const QString &tip)
     ui->label_Tip->setText(tip);
 }
 
-void TipDlg::mousePressEvent(QMouseEvent *event)
-{
-    m_drag.Press(event);
-}
-
-void TipDlg::mouseMoveEvent(QMouseEvent *event)
-{
-    m_drag.Move(this, event);
-}
-
-void TipDlg::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_drag.Release(event);
-}
-
 void TipDlg::on_pbtn_TipWndCancel_clicked()
 {
     reject();
@@ -57,7 +39,6 @@ void TipDlg::on_pbtn_TipWndCancel_clicked()
 
 void TipDlg::InitStyle()
 {
-    PaintWindowBackground(ui->BackgroundWidget, QStringLiteral(":/PicRes/BK_TipWnd.png"));
     ui->pbtn_TipWndClose->setEnabled(false);
     StyleDialogParts({ui->pbtn_TipWndClose, {ui->label_Tip}, ui->label_TipWndTitle,
                       {ui->pbtn_TipWndCancel}, QStringLiteral("TipWnd")});

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "ui/titlestripdrag.h"
+#include "ui/framelessdialog.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -12,7 +11,7 @@ class TipDlg;
 // Modal "please wait" window of an import, or of another long job given its
 // own texts: exec() gives 1 when the job finished (Close_slots), 0 when the
 // user cancelled.
-class TipDlg : public QDialog
+class TipDlg : public FramelessDialog
 {
     Q_OBJECT
 
@@ -26,11 +25,6 @@ public slots:
     void Close_slots();
     void ReloadLanguage();
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
 private slots:
     void on_pbtn_TipWndCancel_clicked();
 
@@ -38,5 +32,4 @@ private:
     void InitStyle();
 
     std::unique_ptr<Ui::TipDlg> ui;
-    TitleStripDrag m_drag{45};
 };

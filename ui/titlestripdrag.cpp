@@ -3,9 +3,35 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-TitleStripDrag::TitleStripDrag(int stripHeight)
-    : m_stripHeight(stripHeight)
+TitleStripDrag::TitleStripDrag(QWidget *window, int stripHeight)
+    : QObject(window)
+    , m_window(window)
+    , m_stripHeight(stripHeight)
 {
+    window->installEventFilter(this);
+}
+
+// The window's mouse events end here, accepted, as in handlers of its own. A
+// disabled window gets none: QWidget::event drops them before its handlers.
+bool TitleStripDrag::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_window->isEnabled()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: // QWidget::mouseDoubleClickEvent presses
+            Press(static_cast<QMouseEvent *>(event));
+            return true;
+        case QEvent::MouseMove:
+            Move(static_cast<QMouseEvent *>(event));
+            return true;
+        case QEvent::MouseButtonRelease:
+            Release(static_cast<QMouseEvent *>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TitleStripDrag::Press(const QMouseEvent *event)
@@ -18,12 +44,12 @@ void TitleStripDrag::Press(const QMouseEvent *event)
     m_anchor = event->globalPos();
 }
 
-void TitleStripDrag::Move(QWidget *window, const QMouseEvent *event)
+void TitleStripDrag::Move(const QMouseEvent *event)
 {
     if (!m_dragging || !(event->buttons() & Qt::LeftButton))
         return;
     const QPoint global = event->globalPos();
-    window->move(window->pos() + (global - m_anchor));
+    m_window->move(m_window->pos() + (global - m_anchor));
     m_anchor = global;
 }
 

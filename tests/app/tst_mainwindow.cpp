@@ -1,32 +1,26 @@
 // The real main window, one new window per test, driven through its widgets:
-// the import tree and its removal, the check marks, delete and playing,
-// each beyond what the user journey goes through.
+// the import tree, its node numbers, removal and theme, the check marks,
+// delete and playing, each beyond what the user journey goes through.
 
 #include "app/mainwindow.h"
+#include "tests/support/filesnapshot.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/windowdriver.h"
 
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace {
 
-// Starting a minute apart in this order; the quote in a path must break no
-// statement.
-const QStringList kArchive{"x.wav",        "a/it's 1.wav", "a/2.wav",
-                           "a/deep/3.wav", "ab/4.wav",     "B/5.wav"};
-
-QStringList IgnoreRows()
-{
-    QSqlQuery query(QStringLiteral("select TreeNodeID, IgnorePath from IgnorePathTab"));
-    QStringList rows;
-    while (query.next())
-        rows << query.value(0).toString() + ":" + query.value(1).toString();
-    return rows;
-}
+// Folders whose names quotes, a placeholder and blanks make hostile to a
+// statement, ab's starting with a's.
+const QString kA = "a'\" %1 ";
+const QString kAB = kA + "b";
+// Starting a minute apart in this order.
+const QStringList kArchive{"x.wav", kA + "/it's 1.wav", kA + "/2.wav", kA + "/deep/3.wav",
+                           kAB + "/4.wav", "B/5.wav"};
 
 } // namespace
 
@@ -42,22 +36,26 @@ private slots:
     void importRefusesMissingPath_data();
     void importRefusesMissingPath();
     void failedStoreIsSaid();
+    void treeBranchImagesFollowState();
     void removal_data();
     void removal();
-    void removalKeepsToItsImport();
     void checkMarksSelectAllAndInvert();
     void deleteCountsOnlyRemovedFiles();
     void refusesListChangesWhilePlaying();
 
 private:
-    QString Rec(const QString &relative = QString()) const;
+    QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
     QStringList Names() { return TableColumn(m_window.get(), 2); }
+    QString Checked() { return WidgetText(m_window.get(), "ledt_SelectCount"); }
     QTreeWidgetItem *Top(int index = 0) { return TopLevelItem(m_window.get(), index); }
-    void ImportAndList(int index = 0);
+    void ImportAndList(int index = 0)
+    {
+        ImportPath(m_window.get(), Rec());
+        ClickTreeItem(Top(index));
+    }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<MessageLog> m_messages;
 };
 
 void TestMainWindow::init()
@@ -69,7 +67,6 @@ void TestMainWindow::init()
         fields.pcm = SinePcm(20000);
         QVERIFY(WriteRecording(Rec(kArchive[i]), fields));
     }
-    m_messages = std::make_unique<MessageLog>();
     m_window = std::make_unique<MainWindow>();
     m_window->show();
 }
@@ -77,20 +74,8 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     m_window.reset();
-    QCOMPARE(m_messages->Take(), QStringList());
-    m_messages.reset();
+    QCOMPARE(TakeMessages(), QStringList());
     m_folder.reset();
-}
-
-QString TestMainWindow::Rec(const QString &relative) const
-{
-    return m_folder->filePath("rec") + (relative.isEmpty() ? "" : "/" + relative);
-}
-
-void TestMainWindow::ImportAndList(int index)
-{
-    ImportPath(m_window.get(), Rec());
-    ClickTreeItem(m_window.get(), Top(index));
 }
 
 // Each import takes the next tree node number, and the items below it take
@@ -98,15 +83,14 @@ void TestMainWindow::ImportAndList(int index)
 void TestMainWindow::importBuildsTreeWithNodeNumbers()
 {
     ImportPath(m_window.get(), Rec());
-    ImportPath(m_window.get(), Rec("a/2.wav"), false);
-    QCOMPARE(ChildTexts(Top()), QStringList({"a", "ab", "B"}));
-    QCOMPARE(ChildTexts(ChildNamed(Top(), "a")), QStringList({"deep"}));
-    QCOMPARE(ChildNamed(Top(), "a")->child(0)->data(0, Qt::UserRole).toInt(), 0);
-    QCOMPARE(Top(1)->text(0), Rec("a/2.wav"));
-    QCOMPARE(Top(1)->childCount(), 0);
+    ImportPath(m_window.get(), Rec(kA + "/2.wav"), false);
+    QCOMPARE(ChildTexts(Top()), QStringList({kA, kAB, "B"}));
+    QCOMPARE(ChildTexts(ChildNamed(Top(), kA)), QStringList({"deep"}));
+    QCOMPARE(ChildNamed(Top(), kA)->child(0)->data(0, Qt::UserRole).toInt(), 0);
+    QCOMPARE(Top(1)->text(0) + ChildTexts(Top(1)).join(','), Rec(kA + "/2.wav"));
     QCOMPARE(Top(1)->data(0, Qt::UserRole).toInt(), 1);
     QCOMPARE(DatabaseRowCount(), 0);
-    ClickTreeItem(m_window.get(), Top(1));
+    ClickTreeItem(Top(1));
     QCOMPARE(Names(), QStringList({"2.wav"}));
 }
 
@@ -118,7 +102,7 @@ void TestMainWindow::importRefusesMissingPath_data()
     QTest::newRow("missing folder") << true << "nothing" << "Folder does not exist!";
     QTest::newRow("a file as folder") << true << "x.wav" << "Folder does not exist!";
     QTest::newRow("missing file") << false << "nothing.wav" << "File does not exist!";
-    QTest::newRow("a folder as file") << false << "a" << "File does not exist!";
+    QTest::newRow("a folder as file") << false << "B" << "File does not exist!";
 }
 
 // A refused import uses no tree node number.
@@ -128,9 +112,8 @@ void TestMainWindow::importRefusesMissingPath()
     QFETCH(QString, relative);
     QFETCH(QString, message);
     ImportPath(m_window.get(), Rec(relative), folderMode);
-    QCOMPARE(m_messages->Take(), QStringList{message});
+    QCOMPARE(TakeMessages(), QStringList{message});
     QVERIFY(!Top());
-
     ImportPath(m_window.get(), Rec());
     QCOMPARE(Top()->data(0, Qt::UserRole).toInt(), 0);
 }
@@ -142,81 +125,91 @@ void TestMainWindow::failedStoreIsSaid()
     QVERIFY(QSqlQuery().exec("create trigger full before insert on SaveViewDisp "
                              "begin select raise(abort, 'database or disk is full'); end"));
     ImportAndList();
-    QCOMPARE(m_messages->Take(),
-             QStringList{"The list could not be stored: the disk is full or not writable!"});
+    QCOMPARE(TakeMessages(), QStringList{"The list could not be stored: the disk is full or not writable!"});
     QCOMPARE(Names(), QStringList());
-
     QVERIFY(QSqlQuery().exec("drop trigger full"));
-    ClickTreeItem(m_window.get(), ChildNamed(Top(), "a"));
+    ClickTreeItem(ChildNamed(Top(), kA));
     QCOMPARE(Names(), QStringList({"it's 1.wav", "2.wav", "3.wav"}));
+}
+
+// Each branch rule of the tree's theme shows the image of its state, with
+// and without siblings below: a closed branch the Close image, an open one
+// the Open image.
+void TestMainWindow::treeBranchImagesFollowState()
+{
+    const QString sheet = m_window->findChild<QTreeWidget *>("treeWidget")->styleSheet();
+    const QRegularExpression rule(R"(([^{}]*::branch[^{}]*)\{[^}]*\bimage:\s*url\(([^)]+)\))");
+    QStringList shown;
+    QMap<QString, QString> images;
+    for (auto matches = rule.globalMatch(sheet); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        for (const QString &selector : match.captured(1).split(',')) {
+            const QString state = selector.contains(":closed") ? "Close" : "Open";
+            QVERIFY2(selector.contains(":closed") != selector.contains(":open"), qPrintable(selector));
+            QVERIFY2(match.captured(2).endsWith('_' + state + ".png"), qPrintable(match.captured(0)));
+            shown << state + (selector.contains("!has-siblings") ? ", last" : ", siblings");
+            images.insert(state, ContentHash(match.captured(2)));
+        }
+    }
+    shown.sort();
+    QCOMPARE(shown, QStringList({"Close, last", "Close, siblings", "Open, last", "Open, siblings"}));
+    QVERIFY(images["Close"] != images["Open"] && !images.values().contains("unreadable"));
 }
 
 void TestMainWindow::removal_data()
 {
     QTest::addColumn<QString>("clicked");
+    QTest::addColumn<bool>("confirm");
     QTest::addColumn<QStringList>("listed");
 
-    QTest::newRow("below the listed item") << "" << QStringList({"x.wav", "4.wav", "5.wav"});
-    QTest::newRow("the listed item") << "a" << QStringList();
-    QTest::newRow("above the listed item") << "a/deep" << QStringList();
-    QTest::newRow("a sibling with a longer name") << "ab" << QStringList({"4.wav"});
-    QTest::newRow("nothing listed yet") << QString() << QStringList();
+    QTest::newRow("below the listed item") << "" << true << QStringList({"x.wav", "4.wav", "5.wav"});
+    QTest::newRow("the listed item") << kA << true << QStringList();
+    QTest::newRow("above the listed item") << kA + "/deep" << true << QStringList();
+    QTest::newRow("a sibling with a longer name") << kAB << true << QStringList({"4.wav"});
+    QTest::newRow("nothing listed yet") << QString() << true << QStringList();
+    QTest::newRow("cancelled") << kA << false << QStringList({"it's 1.wav", "2.wav", "3.wav"});
 }
 
-// Removing "a" hides it and what is below it from later scans of the import.
+// Removing kA hides it and what is below it from later scans of that import,
+// not of another.
 void TestMainWindow::removal()
 {
     QFETCH(QString, clicked);
-    QFETCH(QStringList, listed);
+    QFETCH(bool, confirm);
     ImportPath(m_window.get(), Rec());
     QTreeWidgetItem *item = Top();
     for (const QString &name : clicked.split('/', Qt::SkipEmptyParts))
         item = ChildNamed(item, name);
     if (!clicked.isNull())
-        ClickTreeItem(m_window.get(), item);
+        ClickTreeItem(item);
 
-    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"));
-    QCOMPARE(ChildTexts(Top()), QStringList({"ab", "B"}));
-    QCOMPARE(IgnoreRows(), QStringList({"0:" + Rec("a")}));
-    QCOMPARE(Names(), listed);
-    ClickTreeItem(m_window.get(), ChildNamed(Top(), "ab"));
-    ClickTreeItem(m_window.get(), Top());
-    QCOMPARE(Names(), QStringList({"x.wav", "4.wav", "5.wav"}));
-}
-
-// A cancelled removal stores nothing; what is removed below one import stays
-// visible through another.
-void TestMainWindow::removalKeepsToItsImport()
-{
-    ImportPath(m_window.get(), Rec());
-    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"), false);
-    QCOMPARE(ChildTexts(Top()), QStringList({"a", "ab", "B"}));
-    QCOMPARE(IgnoreRows(), QStringList());
-    RemoveTreeItem(m_window.get(), ChildNamed(Top(), "a"));
+    RemoveTreeItem(ChildNamed(Top(), kA), confirm);
+    QCOMPARE(ChildTexts(Top()), confirm ? QStringList({kAB, "B"}) : QStringList({kA, kAB, "B"}));
+    QSqlQuery ignored("select TreeNodeID || ':' || IgnorePath from IgnorePathTab");
+    QCOMPARE(ignored.next() ? ignored.value(0).toString() : "", confirm ? "0:" + Rec(kA) : "");
+    QVERIFY(!ignored.next());
+    QTEST(Names(), "listed");
+    ClickTreeItem(ChildNamed(Top(), kAB));
+    ClickTreeItem(Top());
+    QCOMPARE(Names().size(), confirm ? 3 : 6);
     ImportAndList(1);
-    QCOMPARE(ChildTexts(Top(1)), QStringList({"a", "ab", "B"}));
+    QCOMPARE(ChildTexts(Top(1)), QStringList({kA, kAB, "B"}));
     QCOMPARE(Names().size(), 6);
-    ClickTreeItem(m_window.get(), Top());
-    QCOMPARE(Names().size(), 3);
 }
 
 void TestMainWindow::checkMarksSelectAllAndInvert()
 {
     ImportAndList();
-    auto verifyChecked = [this](int count) {
-        QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString::number(count));
-        QCOMPARE(DatabaseRowCount("where FileCheck = 1"), count);
-    };
     for (int row : {0, 4, 5, 4})
-        ClickCheckCell(m_window.get(), row);
-    verifyChecked(2);
-    ClickButton(m_window.get(), "pbtn_ReverseSelect");
-    verifyChecked(4);
-    ClickButton(m_window.get(), "pbtn_SelectAll");
-    ClickButton(m_window.get(), "pbtn_SelectAll");
-    verifyChecked(6);
-    ClickButton(m_window.get(), "pbtn_ReverseSelect");
-    verifyChecked(0);
+        ClickCell(m_window.get(), row);
+    const QList<QPair<const char *, int>> steps{{nullptr, 2}, {"pbtn_ReverseSelect", 4}, {"pbtn_SelectAll", 6},
+                                                {"pbtn_SelectAll", 6}, {"pbtn_ReverseSelect", 0}};
+    for (const auto &[button, count] : steps) {
+        if (button)
+            ClickButton(m_window.get(), button);
+        QCOMPARE(Checked() + '/' + QString::number(DatabaseRowCount("where FileCheck = 1")),
+                 QString("%1/%1").arg(count));
+    }
 }
 
 // A folder now stands where the listed x.wav was: it cannot be removed as a
@@ -225,41 +218,39 @@ void TestMainWindow::deleteCountsOnlyRemovedFiles()
 {
     ImportAndList();
     for (int row : {0, 1, 2})
-        ClickCheckCell(m_window.get(), row);
-    QVERIFY(QFile::remove(Rec("x.wav")));
-    QVERIFY(QDir().mkpath(Rec("x.wav/inside")));
-    AnswerConfirmation();
-    ClickButton(m_window.get(), "pbtn_Del");
-    QCOMPARE(m_messages->Take(), QStringList{"Only some files were deleted, please check!"});
+        ClickCell(m_window.get(), row);
+    QVERIFY(QFile::remove(Rec("x.wav")) && QDir().mkpath(Rec("x.wav/inside")));
+    DeleteChecked(m_window.get());
+    QCOMPARE(TakeMessages(), QStringList{"Only some files were deleted, please check!"});
     QCOMPARE(Names(), QStringList({"x.wav", "3.wav", "4.wav", "5.wav"}));
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("1"));
+    QCOMPARE(Checked(), QString("1"));
     QCOMPARE(DatabaseRowCount(), 4);
-    QVERIFY(!QFile::exists(Rec("a/it's 1.wav")));
+    QVERIFY(!QFile::exists(Rec(kA + "/it's 1.wav")));
     ClickButton(m_window.get(), "pbtn_ReverseSelect");
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("3"));
+    QCOMPARE(Checked(), QString("3"));
 }
 
+// While playing, the buttons, keys and menus that would change the list do
+// nothing (a dialog they opened would fail the test).
 void TestMainWindow::refusesListChangesWhilePlaying()
 {
     ImportAndList();
-    ClickCheckCell(m_window.get(), 1);
-    DoubleClickRow(m_window.get(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(IsPlayingShown(m_window.get()), 10000);
-
-    ClickCheckCell(m_window.get(), 2);
-    for (const char *button : {"pbtn_SelectAll", "pbtn_ReverseSelect", "pbtn_ClearList",
-                               "pbtn_Search"})
+    ClickCell(m_window.get(), 1);
+    ClickCell(m_window.get(), 0, 2, true);
+    QTRY_VERIFY_WITH_TIMEOUT(IsPlayingShown(m_window.get()), kWaitMs);
+    ClickCell(m_window.get(), 2);
+    for (const char *button : {"pbtn_SelectAll", "pbtn_ReverseSelect", "pbtn_ClearList", "pbtn_Search",
+                               "pbtn_Del", "pbtn_AddToFolder", "pbtn_ImportFile"})
         ClickButton(m_window.get(), button);
-    ChoosePopupPath({"List Number", "50"});
-    ClickButton(m_window.get(), "pbtn_Setting");
+    QTest::keyClick(m_window->findChild<QWidget *>("tableView"), Qt::Key_Delete);
+    ChooseSetting(m_window.get(), {"List Number", "50"});
     QVERIFY(IsPlayingShown(m_window.get()));
     QCOMPARE(Names().size(), 6);
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("1"));
-
+    QCOMPARE(Checked(), QString("1"));
     ClickButton(m_window.get(), "pbtn_PlayorPause");
-    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), kWaitMs);
     ClickButton(m_window.get(), "pbtn_SelectAll");
-    QCOMPARE(WidgetText(m_window.get(), "ledt_SelectCount"), QString("6"));
+    QCOMPARE(Checked(), QString("6"));
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)

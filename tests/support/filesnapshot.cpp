@@ -6,25 +6,15 @@
 #include <QDirIterator>
 #include <QFile>
 
-namespace {
-
-QString EntryLine(const QDir &root, const QFileInfo &entry)
+static QString EntryLine(const QDir &root, const QFileInfo &entry)
 {
     const QString relative = root.relativeFilePath(entry.filePath());
-    if (entry.isSymLink())
-        return relative + QStringLiteral(" -> ") + entry.symLinkTarget();
-    if (entry.isDir())
-        return relative + QLatin1Char('/');
-    if (!entry.isFile())
-        return relative + QStringLiteral(" (special file)");
-    return QStringLiteral("%1 %2 bytes, modified %3, %4")
-        .arg(relative)
-        .arg(entry.size())
-        .arg(entry.lastModified().toMSecsSinceEpoch())
-        .arg(ContentHash(entry.filePath()));
+    return entry.isSymLink() ? relative + QStringLiteral(" -> ") + entry.symLinkTarget()
+           : entry.isDir()   ? relative + QLatin1Char('/')
+           : !entry.isFile() ? relative + QStringLiteral(" (special file)")
+                             : QStringLiteral("%1 %2 bytes, modified %3, %4").arg(relative).arg(entry.size())
+                                   .arg(entry.lastModified().toMSecsSinceEpoch()).arg(ContentHash(entry.filePath()));
 }
-
-} // namespace
 
 QString ContentHash(const QString &path)
 {
@@ -39,22 +29,16 @@ QString ContentHash(const QString &path)
 QStringList Snapshot(const QString &root)
 {
     QStringList lines;
-    const QDir::Filters everything =
-        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
-    QDirIterator entries(root, everything, QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        entries.next();
-        lines << EntryLine(QDir(root), entries.fileInfo());
-    }
+    for (QDirIterator entries(root, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); entries.hasNext();)
+        lines << EntryLine(QDir(root), QFileInfo(entries.next()));
     lines.sort();
     return lines;
 }
 
 QStringList Moved(QStringList snapshot, const QString &from, const QString &to)
 {
-    const QString prefix = from + QLatin1Char(' ');
     for (QString &line : snapshot) {
-        if (line.startsWith(prefix))
+        if (line.startsWith(from + QLatin1Char(' ')))
             line = to.isEmpty() ? QString() : to + line.mid(from.size());
     }
     snapshot.removeAll(QString());

@@ -1,34 +1,10 @@
 #include "tests/support/ownfolder.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
-
 namespace {
 
 const char kInOwnFolder[] = "OVELIA_TEST_IN_OWN_FOLDER";
 // Below CTest's limit of 300 s, so that the copy never outlives the test.
 constexpr int kRunLimitMs = 280000;
-
-// Runs program with this program's arguments and output: its exit status, or
-// 1 when it did not start, crashed or ran out of time.
-int RunCopy(const QString &program)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(kInOwnFolder), QStringLiteral("1"));
-    process.setProcessEnvironment(environment);
-    process.start(program, QCoreApplication::arguments().mid(1));
-    if (process.waitForFinished(kRunLimitMs) && process.exitStatus() == QProcess::NormalExit)
-        return process.exitCode();
-    qWarning("The test's copy \"%s\" did not start, crashed or ran out of time",
-             qPrintable(program));
-    process.kill();
-    process.waitForFinished(5000);
-    return 1;
-}
 
 } // namespace
 
@@ -36,27 +12,35 @@ QString CopyProgramInto(const QString &folder, bool withCatalogs)
 {
     const QString program = QCoreApplication::applicationFilePath();
     const QString copy = folder + QLatin1Char('/') + QFileInfo(program).fileName();
-    if (!QFile::copy(program, copy))
-        return QString();
-    if (!withCatalogs)
-        return copy;
     const QDir catalogs(QCoreApplication::applicationDirPath() + QStringLiteral("/LanguageConfig"));
     const QString target = folder + QStringLiteral("/LanguageConfig/");
-    if (!QDir().mkpath(target))
+    if (!QFile::copy(program, copy) || (withCatalogs && !QDir().mkpath(target)))
         return QString();
-    for (const QString &name : catalogs.entryList({QStringLiteral("*.qm")}, QDir::Files)) {
-        if (!QFile::copy(catalogs.filePath(name), target + name))
+    for (const QString &name : catalogs.entryList({QStringLiteral("*.qm")}, QDir::Files))
+        if (withCatalogs && !QFile::copy(catalogs.filePath(name), target + name))
             return QString();
-    }
     return copy;
 }
 
+// The copy's exit status, or 1 when it did not start, crashed or ran out of time.
 bool RanInOwnFolder(int argc, char *argv[], int *status)
 {
     if (qEnvironmentVariableIsSet(kInOwnFolder))
         return false;
     const QCoreApplication application(argc, argv);
     const QTemporaryDir folder;
-    *status = RunCopy(CopyProgramInto(folder.path(), true));
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kInOwnFolder), QStringLiteral("1"));
+    process.setProcessEnvironment(environment);
+    process.start(CopyProgramInto(folder.path(), true), QCoreApplication::arguments().mid(1));
+    const bool ended = process.waitForFinished(kRunLimitMs) && process.exitStatus() == QProcess::NormalExit;
+    *status = ended ? process.exitCode() : 1;
+    if (!ended) {
+        qWarning("The test's copy did not start, crashed or ran out of time");
+        process.kill();
+        process.waitForFinished(kWaitMs);
+    }
     return true;
 }

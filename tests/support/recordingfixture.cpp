@@ -5,103 +5,48 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 #include <cmath>
 
-namespace {
+// Where a layout keeps its fields; radioID -1 where it has none.
+struct FieldOffsets { int headerSize, recordType, marker, callType, channelType, recFre, sendFre, receiveID, callingID, startTime, radioID; };
+static constexpr FieldOffsets kOffsets80{92, 38, 40, 56, 58, 60, 64, 68, 72, 76, -1};
+static constexpr FieldOffsets kOffsets85{216, 50, 52, 68, 70, 72, 76, 80, 84, 88, 96};
+static const FieldOffsets &OffsetsOf(RecordingLayout layout) { return layout == RecordingLayout::Layout80 ? kOffsets80 : kOffsets85; }
 
-struct FieldOffsets
-{
-    int headerSize;
-    int recordType;
-    int marker;
-    int callType;
-    int channelType;
-    int recFre;
-    int sendFre;
-    int receiveID;
-    int callingID;
-    int startTime;
-    int radioID; // -1: not in this layout
-};
+// Little-endian numbers and texts written into bytes at an offset.
+template <typename Number>
+static void Put(QByteArray &bytes, int offset, Number value) { qToLittleEndian(value, reinterpret_cast<uchar *>(bytes.data()) + offset); }
+static void PutText(QByteArray &bytes, int offset, const QByteArray &text) { bytes.replace(offset, text.size(), text); }
 
-constexpr FieldOffsets kOffsets80{92, 38, 40, 56, 58, 60, 64, 68, 72, 76, -1};
-constexpr FieldOffsets kOffsets85{216, 50, 52, 68, 70, 72, 76, 80, 84, 88, 96};
-
-const FieldOffsets &OffsetsOf(RecordingLayout layout)
-{
-    return layout == RecordingLayout::Layout80 ? kOffsets80 : kOffsets85;
-}
-
-class ByteWriter
-{
-public:
-    explicit ByteWriter(QByteArray &bytes) : m_bytes(bytes) {}
-
-    void Text(int offset, const QByteArray &text) { m_bytes.replace(offset, text.size(), text); }
-    void U8(int offset, quint8 value) { m_bytes[offset] = char(value); }
-    void U16(int offset, quint16 value) { qToLittleEndian(value, Data(offset)); }
-    void U32(int offset, quint32 value) { qToLittleEndian(value, Data(offset)); }
-
-private:
-    uchar *Data(int offset) { return reinterpret_cast<uchar *>(m_bytes.data()) + offset; }
-
-    QByteArray &m_bytes;
-};
-
-void WriteRiffFrame(ByteWriter &writer, const RecordingFields &fields, int headerSize,
-                    quint32 audioLength)
-{
-    const int dataChunk = headerSize - 8;
-    writer.Text(0, "RIFF");
-    writer.U32(4, quint32(headerSize - 8 + fields.pcm.size()));
-    writer.Text(8, "WAVE");
-    writer.Text(12, "fmt ");
-    writer.U32(16, quint32(dataChunk - 20));
-    writer.U16(20, 1); // PCM
-    writer.U16(22, fields.channels);
-    writer.U32(24, fields.sampleRate);
-    writer.U32(28, fields.byteRate);
-    writer.U16(32, quint16(fields.channels * fields.bitsPerSample / 8));
-    writer.U16(34, fields.bitsPerSample);
-    writer.Text(dataChunk, "data");
-    writer.U32(dataChunk + 4, audioLength);
-}
-
-void WriteMetadata(ByteWriter &writer, const RecordingFields &fields, const FieldOffsets &at)
-{
-    if (fields.layout == RecordingLayout::Layout85)
-        writer.Text(40, "KVB");
-    writer.U16(at.recordType, fields.recordType);
-    writer.Text(at.marker, fields.marker);
-    writer.U16(at.callType, fields.callType);
-    writer.U16(at.channelType, fields.channelType);
-    writer.U32(at.recFre, fields.recFre);
-    writer.U32(at.sendFre, fields.sendFre);
-    writer.U32(at.receiveID, fields.receiveID);
-    writer.U32(at.callingID, fields.callingID);
-    const quint8 startTime[] = {fields.year, fields.month, fields.day,
-                                fields.hour, fields.minute, fields.second};
-    for (int i = 0; i < 6; ++i)
-        writer.U8(at.startTime + i, startTime[i]);
-    if (at.radioID >= 0)
-        writer.U32(at.radioID, fields.radioID);
-}
-
-} // namespace
-
-int HeaderSize(RecordingLayout layout)
-{
-    return OffsetsOf(layout).headerSize;
-}
+int HeaderSize(RecordingLayout layout) { return OffsetsOf(layout).headerSize; }
 
 QByteArray RecordingBytes(const RecordingFields &fields)
 {
-    const FieldOffsets &offsets = OffsetsOf(fields.layout);
-    QByteArray header(offsets.headerSize, '\0');
-    ByteWriter writer(header);
-    WriteRiffFrame(writer, fields, offsets.headerSize,
-                   fields.audioLength.value_or(quint32(fields.pcm.size())));
-    WriteMetadata(writer, fields, offsets);
+    const FieldOffsets &at = OffsetsOf(fields.layout);
+    QByteArray header(at.headerSize, '\0');
+    const int dataChunk = at.headerSize - 8;
+    const quint16 blockAlign = quint16(fields.channels * fields.bitsPerSample / 8);
+    PutText(header, 0, "RIFF");
+    PutText(header, 8, "WAVEfmt ");
+    PutText(header, dataChunk, "data");
+    if (fields.layout == RecordingLayout::Layout85)
+        PutText(header, 40, "KVB");
+    for (const auto &[offset, value] : std::initializer_list<std::pair<int, quint16>>{
+             {20, 1 /* PCM */}, {22, fields.channels}, {32, blockAlign}, {34, fields.bitsPerSample},
+             {at.recordType, fields.recordType}, {at.callType, fields.callType}, {at.channelType, fields.channelType}})
+        Put(header, offset, value);
+    for (const auto &[offset, value] : std::initializer_list<std::pair<int, quint32>>{
+             {4, quint32(dataChunk + fields.pcm.size())}, {16, quint32(dataChunk - 20)}, {24, fields.sampleRate},
+             {28, fields.byteRate}, {dataChunk + 4, fields.audioLength.value_or(quint32(fields.pcm.size()))},
+             {at.recFre, fields.recFre}, {at.sendFre, fields.sendFre}, {at.receiveID, fields.receiveID}, {at.callingID, fields.callingID}})
+        Put(header, offset, value);
+    PutText(header, at.marker, fields.marker);
+    const char startTime[] = {char(fields.year), char(fields.month), char(fields.day), char(fields.hour), char(fields.minute), char(fields.second)};
+    PutText(header, at.startTime, QByteArray(startTime, 6));
+    if (at.radioID >= 0)
+        Put(header, at.radioID, fields.radioID);
     return header + fields.pcm;
 }
 
@@ -109,11 +54,8 @@ QByteArray SinePcm(int milliseconds, int frequencyHz, quint32 sampleRate)
 {
     const int samples = int(qint64(sampleRate) * milliseconds / 1000);
     QByteArray pcm(samples * 2, '\0');
-    auto *data = reinterpret_cast<uchar *>(pcm.data());
-    for (int i = 0; i < samples; ++i) {
-        const double phase = 2.0 * M_PI * frequencyHz * i / sampleRate;
-        qToLittleEndian(qint16(std::lround(12000.0 * std::sin(phase))), data + 2 * i);
-    }
+    for (int i = 0; i < samples; ++i)
+        Put(pcm, 2 * i, qint16(std::lround(12000.0 * std::sin(2.0 * M_PI * frequencyHz * i / sampleRate))));
     return pcm;
 }
 
@@ -122,11 +64,22 @@ bool WriteFileBytes(const QString &path, const QByteArray &bytes)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-bool WriteRecording(const QString &path, const RecordingFields &fields)
+bool WriteRecording(const QString &path, const RecordingFields &fields) { return WriteFileBytes(path, RecordingBytes(fields)); }
+
+bool MakeEntry(const QString &kind, const QString &path)
 {
-    return WriteFileBytes(path, RecordingBytes(fields));
+    if (kind.startsWith("link:"))
+        return MakeEntry(kind.mid(5), path + ".real") && QFile::link(path + ".real", path);
+    RecordingFields differing;
+    differing.pcm = path.toUtf8();
+    if (kind == "recording" || kind == "empty")
+        return WriteFileBytes(path, kind == "empty" ? QByteArray() : RecordingBytes(differing));
+    if (kind == "folder")
+        return QDir().mkpath(path);
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return kind == "dangling" ? QFile::link(path + ".gone", path) : kind == "missing";
 }

@@ -1,5 +1,6 @@
 #include "tests/support/testdatabase.h"
 
+#include "records/recordquery.h"
 #include "store/schema.h"
 
 #include <QSqlQuery>
@@ -19,32 +20,16 @@ TestDatabase::~TestDatabase()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-QString TestDatabase::FileName() const
-{
-    return Database().databaseName();
-}
-
 bool TestDatabase::AddIgnorePath(int treeNodeID, const QString &path)
 {
-    QSqlQuery query(Database());
-    query.prepare(
-        QStringLiteral("insert into IgnorePathTab([TreeNodeID], [IgnorePath]) values(?, ?)"));
-    query.addBindValue(treeNodeID);
-    query.addBindValue(path);
-    return query.exec();
+    return QSqlQuery(Database()).exec(QStringLiteral("insert into IgnorePathTab values(%1, %2)").arg(treeNodeID).arg(SqlText(path)));
 }
 
 QStringList TestDatabase::Column(const QString &column) const
 {
-    QSqlQuery query(Database());
-    query.exec(QStringLiteral("select %1 from SaveViewDisp order by rowid").arg(column));
+    QSqlQuery query(QStringLiteral("select %1 from SaveViewDisp order by rowid").arg(column), Database());
     QStringList values;
     while (query.next())
         values << query.value(0).toString();
     return values;
-}
-
-QSqlDatabase TestDatabase::Database() const
-{
-    return QSqlDatabase::database(m_connectionName, false);
 }

@@ -1,72 +1,42 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <QStringList>
-
-#include <functional>
+#include "tests/support/modalanswer.h"
 
 class MainWindow;
 class QTreeWidgetItem;
 
-// Drives the real main window the way a person does: through its buttons,
-// its tree, its table and the dialogs they open (answered from a timer).
-// The file dialogs are left out: the window's path chooser hands the path in.
+// Drives the real main window as a person does, each step ending within
+// kWaitMs or failing the running test; its path chooser hands paths in.
 
-// Imports a folder (folderMode) or a file through the Import button, the
-// import dialog and its browse button; returns when the import has ended.
+// Import (folder or file mode) through the import dialog; returns when done.
 void ImportPath(MainWindow *window, const QString &path, bool folderMode = true);
-// Exports the checked rows into folder through the Export button; chosen,
-// if given, runs when the window asks for the folder, after it has looked at
-// the checked recordings.
-void ExportTo(MainWindow *window, const QString &folder,
-              const std::function<void()> &chosen = {});
+// Export of the checked rows; chosen, if given, runs when the window asks for
+// the folder, after it has looked at the checked recordings.
+void ExportTo(MainWindow *window, const QString &folder, const std::function<void()> &chosen = {});
+// Delete, its question answered with Delete.
+void DeleteChecked(MainWindow *window);
+// The row's Rename entry, the name typed over the field (unless null), OK,
+// then afterOk, and Cancel if the dialog is still open; returns the field's
+// text as the dialog showed it.
+QString RenameRow(MainWindow *window, int row, const QString &name,
+                  const std::function<void()> &afterOk = {});
+void ChooseSetting(MainWindow *window, const QStringList &path);
+void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry);
 
 QTreeWidgetItem *TopLevelItem(MainWindow *window, int index);
 QStringList ChildTexts(const QTreeWidgetItem *item);
 QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text);
 // A left click on the item; a scan it starts has ended when this returns.
-void ClickTreeItem(MainWindow *window, QTreeWidgetItem *item);
-// The item's context menu, Delete, and the confirmation answered with its
-// Delete button (confirm) or Cancel.
-void RemoveTreeItem(MainWindow *window, QTreeWidgetItem *item, bool confirm = true);
+void ClickTreeItem(QTreeWidgetItem *item);
+// The item's menu, Delete, and the question answered with Delete or Cancel.
+void RemoveTreeItem(QTreeWidgetItem *item, bool confirm = true);
 
-// Answers the next two-button question with its first button (confirm) or Cancel.
-void AnswerConfirmation(bool confirm = true);
-// Walks the popup menus that the next action opens: the entries named by
-// path, each opening the next menu, the last one chosen with Return.
-void ChoosePopupPath(const QStringList &path);
-// Makes the row current and chooses the entry of the row menu over it.
-void ChooseRowMenuEntry(MainWindow *window, int row, const QString &entry);
-
-void ClickCheckCell(MainWindow *window, int row);
-void DoubleClickRow(MainWindow *window, int row);
-// The texts of one column of the record table, top to bottom.
+// A click (or a double click) on a cell of the record table; column 0 checks.
+void ClickCell(MainWindow *window, int row, int column = 0, bool twice = false);
 QStringList TableColumn(MainWindow *window, int column);
-// The texts of one row of the record table, from its number on.
-QStringList TableRow(MainWindow *window, int row);
-// The text property of a widget of the main window, by object name.
-QString WidgetText(MainWindow *window, const QString &objectName);
-// A left click in the middle of a push button of the main window.
-void ClickButton(MainWindow *window, const QString &objectName);
+// The text property of a widget; a click on a push button.
+QString WidgetText(MainWindow *window, const char *objectName);
+void ClickButton(MainWindow *window, const char *objectName);
 bool IsPlayingShown(MainWindow *window);
-
 // Rows of SaveViewDisp in the working database, with an optional "where ...".
 int DatabaseRowCount(const QString &condition = QString());
-
-// Notes the text of every one-button message shown while it lives, in
-// order, and answers each with its button.
-class MessageLog : public QObject
-{
-public:
-    MessageLog();
-    ~MessageLog() override;
-    // The texts noted since the last call.
-    QStringList Take();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    QStringList m_texts;
-};

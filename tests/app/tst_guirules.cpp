@@ -1,0 +1,278 @@
+// The rules of the GUI side, called directly: the catalogs listed and the one
+// chosen at start, the language kept in Settings.ini, the style-sheet rules,
+// the version text, the tree paths and the player's texts and seeking.
+
+#include "app/languages.h"
+#include "app/version.h"
+#include "import/treepaths.h"
+#include "player/playlistrules.h"
+#include "tests/support/filesnapshot.h"
+#include "tests/support/recordingfixture.h"
+#include "ui/stylesheetbuilder.h"
+
+#include <QTreeWidgetItem>
+#include <QtTest>
+
+#include <tuple>
+
+// The rules of a style block whose fields hold "f0_", "f1_", ... but field
+// `cleared` (counted across its groups) empty; all empty for kAllEmpty.
+using RulesBuilder = std::function<QString(int cleared)>;
+using Call = std::function<QVariant()>;
+Q_DECLARE_METATYPE(RulesBuilder)
+Q_DECLARE_METATYPE(Call)
+
+namespace {
+
+constexpr int kAllEmpty = -2;
+
+QString Value(int field) { return QStringLiteral("f%1_").arg(field); }
+
+// The blocks hold QString fields only.
+template <typename Block>
+void Fill(Block &block, int &field, int cleared)
+{
+    static_assert(sizeof(Block) % sizeof(QString) == 0, "QString fields only");
+    auto *fields = reinterpret_cast<QString *>(&block);
+    for (size_t i = 0; i < sizeof(Block) / sizeof(QString); ++i, ++field)
+        fields[i] = field == cleared || cleared == kAllEmpty ? QString() : Value(field);
+}
+
+// A row for the rules of Style, a block of its own or of pointers to Groups.
+template <typename Style, typename... Groups>
+void AddStyleRow(const char *name, QString (*rules)(const Style &), const QList<int> &unused = {},
+                 const QList<int> &blank = {}, const QStringList &owners = {})
+{
+    const RulesBuilder build = [rules](int cleared) {
+        std::tuple<Groups...> groups;
+        int field = 0;
+        std::apply([&](Groups &...group) { (Fill(group, field, cleared), ...); }, groups);
+        if constexpr (sizeof...(Groups) == 1 && (std::is_same_v<Style, Groups> && ...))
+            return rules(std::get<0>(groups));
+        else
+            return rules(std::apply([](Groups &...group) { return Style{&group...}; }, groups));
+    };
+    QTest::newRow(name) << build << int((sizeof(Groups) + ...) / sizeof(QString)) << unused << blank << owners;
+}
+
+// "<index> <identifier>" of the choice among catalogs of "name:identifier".
+QString Chosen(const QStringList &catalogs, QString identifier)
+{
+    QList<LanguageCatalog> list;
+    for (const QString &catalog : catalogs)
+        list.append({"/c/" + catalog, catalog.section(':', 0, 0), catalog.section(':', 1)});
+    return QString::number(ChooseLanguage(list, identifier)) + ' ' + identifier;
+}
+
+// Whether the folder made of entries ("/" ending a folder; none: no folder)
+// has catalogs, and their names in the order listed.
+QString Listed(const QStringList &entries)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath("LanguageConfig");
+    for (const QString &entry : entries)
+        if (!MakeEntry(entry.endsWith('/') ? "folder" : "empty", folder + '/' + entry))
+            return "not made";
+    QStringList paths;
+    const bool found = ListLanguageFiles(folder, paths);
+    return (found ? "true " : "false ") + paths.join(',').remove(folder + '/');
+}
+
+// What ReadLanguageID reads (from "kept") out of an entry of the kind at
+// Settings.ini, then what WriteLanguageID leaves there: its keys and the
+// identifier, or "left" when nothing changed. A FIFO opened to be read
+// would wait for a writer for good.
+QString Stored(const QString &kind)
+{
+    const QTemporaryDir folder;
+    const QString settings = folder.filePath("Settings.ini");
+    const QString real = kind == "link" ? folder.filePath("real.ini") : settings;
+    const bool written = (kind != "file" && kind != "link")
+                         || WriteFileBytes(real, "[Other]\nKept=1\n[Setting]\nLanguageID=0407\n");
+    if (!written || !(kind == "link" ? QFile::link(real, settings) : kind == "file" || kind == "absent" || MakeEntry(kind, settings)))
+        return "not made";
+    QString identifier = "kept";
+    ReadLanguageID(settings, identifier);
+    const QStringList before = Snapshot(folder.path());
+    WriteLanguageID(settings, "0804");
+    const QStringList after = Snapshot(folder.path());
+    if (Moved(after, "Settings.ini", "") != Moved(before, "Settings.ini", ""))
+        return "others changed";
+    const QSettings stored(after == before ? folder.filePath("none") : settings, QSettings::IniFormat);
+    return identifier + ", " + (after == before ? "left" : stored.allKeys().join(',') + '=' + stored.value("Setting/LanguageID").toString());
+}
+
+// For items of two imports of /rec, the first (number 0) holding a, a/deep
+// (numbered 1, as if of the other import) and ab, the second (number 1)
+// holding a: item's path, "within" when it lies within other, "reloads"
+// when removing it with other last clicked reloads the list.
+QString TreeRules(const QString &item, const QString &other)
+{
+    QTreeWidgetItem first{QStringList{"/rec"}}, second{QStringList{"/rec"}};
+    second.setData(0, Qt::UserRole, 1);
+    QMap<QString, QTreeWidgetItem *> items{{"top", &first}, {"other", &second}, {"", nullptr}};
+    for (const QString &spec : {"a top a 0", "deep a deep 1", "ab top ab 0", "otherA other a 1"}) {
+        const QStringList field = spec.split(' '); // name, parent, text, number
+        items[field[0]] = new QTreeWidgetItem(items[field[1]], QStringList{field[2]});
+        items[field[0]]->setData(0, Qt::UserRole, field[3].toInt());
+    }
+    return TreeItemPath(items[item]) + (IsWithinSubtree(items[item], items[other]) ? " within" : "")
+           + (RemovalReloadsList(items[item], items[other]) ? " reloads" : "");
+}
+
+QString NameAndIdentifier(const QString &file)
+{
+    QString identifier = "before";
+    const QString name = CatalogLanguageName(QStringLiteral(TEST_CATALOG_DIR "/") + file, identifier);
+    return name + '|' + identifier;
+}
+
+} // namespace
+
+#define CALL_ROW(tag, call, expected) \
+    QTest::newRow(tag) << Call([] { return QVariant(call); }) << QVariant(expected)
+
+class TestGuiRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void calls_data();
+    void calls();
+    void styleRules_data();
+    void styleRules();
+};
+
+// The language chosen at start and kept in Settings.ini, the tree paths, the
+// catalogs listed and their names, the version text, the playing time and
+// the slider's seeking.
+void TestGuiRules::calls_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<QVariant>("expected");
+
+    static const QStringList mixed{"Français:", ":0410", "English:0409", "中文:0804", "Deutsch:0407"};
+    CALL_ROW("no catalog", Chosen({}, ""), "-1 ");
+    CALL_ROW("nothing stored: the first", Chosen({"English:0409", "中文:0804"}, ""), "0 0409");
+    CALL_ROW("stored: the second", Chosen({"English:0409", "中文:0804"}, "0804"), "1 0804");
+    CALL_ROW("nothing stored: the first usable, not the last", Chosen(mixed, ""), "2 0409");
+    CALL_ROW("unknown stored: the first usable, not the last", Chosen(mixed, "0411"), "2 0409");
+    CALL_ROW("stored of a catalog without a name", Chosen(mixed, "0410"), "2 0409");
+    CALL_ROW("stored: the last", Chosen(mixed, "0407"), "4 0407");
+    CALL_ROW("none usable, stored kept", Chosen({":0409", "English:"}, "0409"), "-1 0409");
+    CALL_ROW("none usable, nothing stored", Chosen({"Broken:"}, ""), "-1 ");
+    CALL_ROW("Settings.ini absent", Stored("absent"), "kept, Setting/LanguageID=0804");
+    CALL_ROW("Settings.ini a regular file", Stored("file"), "0407, Other/Kept,Setting/LanguageID=0804");
+    CALL_ROW("Settings.ini a FIFO", Stored("fifo"), "kept, left");
+    CALL_ROW("Settings.ini a folder", Stored("folder"), "kept, left");
+    CALL_ROW("Settings.ini a link that leads nowhere", Stored("dangling"), "kept, left");
+    CALL_ROW("Settings.ini a link to a regular file", Stored("link"), "0407, left");
+    CALL_ROW("tree: no item", TreeRules("", "top"), "");
+    CALL_ROW("tree: nothing clicked", TreeRules("a", ""), "/rec/a");
+    CALL_ROW("tree: itself", TreeRules("a", "a"), "/rec/a within reloads");
+    CALL_ROW("tree: the top, below it clicked", TreeRules("top", "a"), "/rec reloads");
+    CALL_ROW("tree: below the clicked top", TreeRules("a", "top"), "/rec/a within reloads");
+    CALL_ROW("tree: a sibling of a longer name", TreeRules("ab", "a"), "/rec/ab");
+    CALL_ROW("tree: the same path, another import", TreeRules("otherA", "a"), "/rec/a");
+    CALL_ROW("tree: below, another number", TreeRules("a", "deep"), "/rec/a");
+    CALL_ROW("tree: above, another number", TreeRules("deep", "a"), "/rec/a/deep within");
+    CALL_ROW("no catalog folder", Listed({}), "false ");
+    CALL_ROW("empty catalog folder", Listed({"/"}), "false ");
+    CALL_ROW("no catalog in the folder", Listed({"a.ts", "qm", "b.qm.txt", "c.qm/"}), "false ");
+    CALL_ROW("catalogs in name order, upper case first",
+             Listed({"b.qm", "notes.txt", "a.qm", "sub.qm/", "B.qm"}), "true B.qm,a.qm,b.qm");
+
+    CALL_ROW("version of four numbers", VersionSuffix("1.0.2.1"), " V1.00.02.001");
+    CALL_ROW("version of two digits", VersionSuffix("12.34.56.78"), " V12.34.56.078");
+    CALL_ROW("version at its widest", VersionSuffix("1.99.99.999"), " V1.99.99.999");
+    CALL_ROW("version of three numbers", VersionSuffix("2.5.1"), " V2.05.01.000");
+    CALL_ROW("version of one number", VersionSuffix("3"), " V3.00.00.000");
+    CALL_ROW("no version", VersionSuffix(""), " V0.00.00.000");
+    CALL_ROW("usable catalog", NameAndIdentifier("Deutsch.qm"), "Deutsch|0407");
+    CALL_ROW("catalog without an identifier", NameAndIdentifier("NameOnly.qm"), "Français|");
+    CALL_ROW("catalog without a name", NameAndIdentifier("IdOnly.qm"), "|0410");
+    CALL_ROW("no catalog file", NameAndIdentifier("Missing.qm"), "|");
+    CALL_ROW("played 0", PlayTimeText(0), "00:00:00");
+    CALL_ROW("played 59.999 s", PlayTimeText(59999), "00:00:59");
+    CALL_ROW("played 1 min", PlayTimeText(60000), "00:01:00");
+    CALL_ROW("played 1 h less 1 ms", PlayTimeText(3599999), "00:59:59");
+    CALL_ROW("played 1 h", PlayTimeText(3600000), "01:00:00");
+    CALL_ROW("played 25 h 1 s", PlayTimeText(90001000), "25:00:01");
+    CALL_ROW("played 100 h", PlayTimeText(360000000), "100:00:00");
+    CALL_ROW("slider at the position", SliderSeeks(5000, 5000), false);
+    CALL_ROW("slider 99 ms behind", SliderSeeks(5000, 4901), false);
+    CALL_ROW("slider 100 ms behind", SliderSeeks(5000, 4900), true);
+    CALL_ROW("slider 99 ms ahead", SliderSeeks(5000, 5099), false);
+    CALL_ROW("slider 100 ms ahead", SliderSeeks(5000, 5100), true);
+}
+
+void TestGuiRules::calls()
+{
+    QFETCH(Call, call);
+    QTEST(call(), "expected");
+}
+
+void TestGuiRules::styleRules_data()
+{
+    QTest::addColumn<RulesBuilder>("build");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<QList<int>>("unused"); // fields that make no rule
+    QTest::addColumn<QList<int>>("blank"); // fields whose rule stays, blank, when empty
+    QTest::addColumn<QStringList>("owners"); // "text=field": a rule with the text carries the field
+
+    using Date = DateEditStyle;
+    using Scroll = ScrollBarStyle;
+    AddStyleRow<PushButtonStyle, PushButtonStyle>("push button", PushButtonRules, {}, {},
+                                                  {"Hover{color=4", "Pressed{color=5", "Disabled.png=6", "disabled{color=7"});
+    AddStyleRow<LabelStyle, LabelStyle>("label", LabelRules);
+    AddStyleRow<LineEditStyle, LineEditStyle>("line edit", LineEditRules);
+    AddStyleRow<LineEditHoverStyle, LineEditHoverStyle>("hovered line edit", LineEditHoverRules);
+    AddStyleRow<ComboBoxStyle, ComboBoxStyle>("combo box", ComboBoxRules);
+    AddStyleRow<MenuStyle, MenuStyle>("menu", MenuRules);
+    AddStyleRow<PaddingStyle, PaddingStyle>("padding", PaddingRules);
+    AddStyleRow<TimeEditStyle, TimeEditStyle::Edit, TimeEditStyle::SpinButtons>(
+        "time edit", TimeEditRules, {8, 9, 12, 13});
+    AddStyleRow<Date, Date::Edit, Date::NavigationBar, Date::MonthButton, Date::YearButton,
+                Date::DayGrid>("date edit", DateEditRules);
+    AddStyleRow<TreeWidgetStyle, TreeWidgetStyle::Tree, TreeWidgetStyle::Items, TreeWidgetStyle::Branches>(
+        "tree", TreeWidgetRules, {}, {}, {"hover{color=9", "selected{color=11", ":open=13", ":closed=14"});
+    for (const auto &[name, rules] : {std::make_pair("horizontal scroll bar", HScrollBarRules),
+                                      std::make_pair("vertical scroll bar", VScrollBarRules)})
+        AddStyleRow<Scroll, Scroll::Bar, Scroll::Handle, Scroll::Page, Scroll::Page,
+                    Scroll::LineButton, Scroll::LineButton>(name, rules, {}, {10, 12});
+    AddStyleRow<TableViewStyle, TableViewStyle::View, TableViewStyle::Items,
+                TableViewStyle::Header>("table", TableViewRules);
+}
+
+// Every field set makes its rules, in their places; a field left empty drops
+// the rules that need it and adds none; an empty block makes none.
+void TestGuiRules::styleRules()
+{
+    QFETCH(RulesBuilder, build);
+    QFETCH(int, fields);
+    QFETCH(QList<int>, unused);
+    QFETCH(QList<int>, blank);
+    QFETCH(QStringList, owners);
+    QCOMPARE(build(kAllEmpty), QString());
+    const QString full = build(-1);
+    for (const QString &rule : full.split('}', Qt::SkipEmptyParts))
+        for (const QString &owner : owners)
+            QVERIFY2(!rule.contains(owner.section('=', 0, 0)) || rule.contains(Value(owner.section('=', 1).toInt())), qPrintable(owner + ": " + rule));
+    for (int field = 0; field < fields; ++field) {
+        const QString value = Value(field);
+        const QStringList kept = build(field).split('}', Qt::SkipEmptyParts);
+        QStringList dropped = full.split('}', Qt::SkipEmptyParts);
+        QVERIFY2(full.contains(value) != unused.contains(field), qPrintable(value + ": " + full));
+        QVERIFY2(!kept.join('}').contains(value), qPrintable(value));
+        if (blank.contains(field)) {
+            QCOMPARE(kept.size(), dropped.size());
+            continue;
+        }
+        for (const QString &rule : kept)
+            QVERIFY2(dropped.removeOne(rule), qPrintable(value + " cleared, added: " + rule));
+        QVERIFY2(dropped.isEmpty() == unused.contains(field), qPrintable(value));
+    }
+}
+
+QTEST_MAIN(TestGuiRules)
+#include "tst_guirules.moc"

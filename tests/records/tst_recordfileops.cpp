@@ -1,0 +1,151 @@
+// The file operations on records: rename, delete, the export's plan, its names and its copies.
+
+#include "records/recordfileops.h"
+#include "records/recordingexport.h"
+#include "records/recordquery.h"
+#include "tests/support/filesnapshot.h"
+#include "tests/support/recordingfixture.h"
+#include "tests/support/testdatabase.h"
+
+#include <QSqlQuery>
+#include <QtTest>
+
+static QStringList Entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); }
+
+static bool AddRecord(const QString &path, bool checked = false)
+{
+    return QSqlQuery().exec(QStringLiteral("insert into SaveViewDisp (FileCheck, FileName, FilePath) values(%1, %2, %3)")
+                                .arg(int(checked)).arg(SqlText(QFileInfo(path).fileName()), SqlText(path)));
+}
+
+static RecordRow Row(const QString &path, bool checked) { return MakeRecordRow({checked, QFileInfo(path).fileName(), {}, {}, {}, {}, {}, {}, {}, {}, path, {}, {}}, 1); }
+
+class TestRecordFileOps : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Beside old.wav: recording.wav, folder.wav, fifo.wav, dangling.wav (a dangling link), listed.wav (a record only).
+    void checkRename_data()
+    {
+        QTest::addColumn<QStringList>("c"); // old name, typed name, new name ("" taken, "-" blank)
+        for (const auto &[tag, c] : std::initializer_list<std::tuple<const char *, QStringList>>{
+                 {"empty", {"old.wav", "", "-"}}, {"blanks only", {"old.wav", "   ", "-"}}, {"unchanged", {"old.wav", "old", "old.wav"}},
+                 {"unchanged as shown", {"a\tb.wav", QString::fromUtf8("a\uFFFDb"), "a\tb.wav"}},
+                 {"other case", {"old.wav", "OLD", "OLD.wav"}}, {"blanks around", {"old.wav", " new ", " new .wav"}}})
+            QTest::newRow(tag) << c;
+        for (const char *name : {"recording", "folder", "fifo", "dangling", "listed"})
+            QTest::newRow(name) << QStringList{"old.wav", name, ""};
+    }
+    void checkRename()
+    {
+        QFETCH(QStringList, c);
+        QTemporaryDir dir;
+        TestDatabase database;
+        for (const char *kind : {"recording", "folder", "fifo", "dangling"})
+            QVERIFY(MakeEntry(kind, dir.filePath(kind + QString(".wav"))));
+        QVERIFY(MakeEntry("recording", dir.filePath(c[0])) && AddRecord(dir.filePath(c[0])) && AddRecord(dir.filePath("listed.wav")));
+        const RenameDecision decision = CheckRename(dir.filePath(c[0]), c[1]);
+        const RenameCheck check = c[2] == "-" ? RenameCheck::Blank : c[2].isEmpty() ? RenameCheck::NameTaken : RenameCheck::Accepted;
+        QCOMPARE(int(decision.check), int(check));
+        QCOMPARE(decision.newName + '|' + decision.newPath, check == RenameCheck::Accepted ? c[2] + '|' + dir.filePath(c[2]) : "|");
+    }
+
+    // What holds new.wav when old.wav is renamed to it ("" old.wav gone).
+    void renameRecording_data()
+    {
+        QTest::addColumn<QString>("blocker");
+        for (const char *kind : {"missing", "recording", "empty", "folder", "fifo", "dangling", "link:recording", ""})
+            QTest::newRow(kind) << kind;
+    }
+    void renameRecording()
+    {
+        QFETCH(QString, blocker);
+        QTemporaryDir dir;
+        TestDatabase database;
+        QVERIFY((blocker.isEmpty() || MakeEntry("recording", dir.filePath("old.wav"))) && AddRecord(dir.filePath("old.wav")));
+        QVERIFY(blocker.isEmpty() || MakeEntry(blocker, dir.filePath("new.wav")));
+        const QStringList before = Snapshot(dir.path());
+        const bool renamed = blocker == "missing";
+        QCOMPARE(RenameRecording(dir.filePath("old.wav"), "new.wav", dir.filePath("new.wav")), renamed);
+        QCOMPARE(Snapshot(dir.path()), renamed ? Moved(before, "old.wav", "new.wav") : before);
+        QCOMPARE(database.Column("FileName || ' ' || FilePath"), QStringList(renamed ? "new.wav " + dir.filePath("new.wav") : "old.wav " + dir.filePath("old.wav")));
+    }
+
+    // One record's entry and mark beside an unchecked recording: what the export takes (a checked record it cannot take
+    // makes it partial), then what the delete removes (one it cannot remove is refused and kept).
+    void checkedRecords_data()
+    {
+        QTest::addColumn<QString>("kind"); QTest::addColumn<QVector<int>>("c"); // checked, exported, deleted
+        QTest::newRow("unchecked") << "recording" << QVector<int>{0, 0, 0};
+        QTest::newRow("unchecked folder") << "folder" << QVector<int>{0, 0, 0};
+        for (const char *kind : {"recording", "empty", "link:recording"})
+            QTest::newRow(kind) << kind << QVector<int>{1, 1, 1};
+        for (const char *kind : {"missing", "dangling", "fifo", "link:fifo"})
+            QTest::newRow(kind) << kind << QVector<int>{1, 0, 1};
+        QTest::newRow("folder") << "folder" << QVector<int>{1, 0, 0};
+    }
+    void checkedRecords()
+    {
+        QFETCH(QString, kind); QFETCH(QVector<int>, c);
+        QTemporaryDir dir;
+        TestDatabase database;
+        const QString keep = dir.filePath("keep.wav"), path = dir.filePath("x.wav");
+        QVERIFY(MakeEntry("recording", keep) && MakeEntry(kind, path) && AddRecord(keep) && AddRecord(path, c[0]));
+        const QList<RecordRow> rows{Row(keep, false), Row(path, c[0])};
+        const ExportPlan plan = PlanExport(rows);
+        const DeleteOutcome outcome = DeleteCheckedRecords(rows);
+        QCOMPARE((QVector<int>{plan.taken.size(), plan.partial, outcome.deletedCount, outcome.someRefused, outcome.keptRows.size(), outcome.keptRows.last().checked}),
+                 (QVector<int>{c[1], c[0] && !c[1], c[2], c[0] && !c[2], 2 - c[2], c[0] && !c[2]}));
+        QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !c[2] && kind != "missing");
+        QCOMPARE(database.Column("FilePath"), (c[2] ? QStringList{keep} : QStringList{keep, path}));
+    }
+
+    void timeSuffix()
+    {
+        QStringList suffixed;
+        for (const char *target : {"/out/call.wav", ".wav", "a.w", ""})
+            suffixed << WithTimeSuffix(target, QDateTime({2024, 3, 7}, {14, 5, 9, 42}));
+        QCOMPARE(suffixed, QStringList({"/out/call-240307140509042.wav", "-240307140509042.wav", "-240307140509042a.w", "-240307140509042"}));
+    }
+
+    // A source of a kind copied under a name beside a call.wav of a kind; a copy that fails leaves nothing behind.
+    void copyRecording_data()
+    {
+        QTest::addColumn<QStringList>("c"); // source, what holds call.wav, name, "stop" to stop
+        for (const char *kind : {"recording", "empty", "link:recording", "missing", "folder", "fifo", "link:fifo", "dangling"})
+            QTest::newRow(kind) << QStringList{kind, "missing", "call.wav", ""};
+        for (const char *kind : {"recording", "empty", "folder", "fifo", "dangling"})
+            QTest::addRow("call.wav taken: %s", kind) << QStringList{"recording", kind, "call.wav", ""};
+        QTest::newRow("stopped") << QStringList{"recording", "missing", "call.wav", "stop"};
+        QTest::newRow("final name too long") << QStringList{"recording", "missing", QString(300, 'n') + ".wav", ""};
+        QTest::newRow("final name in a missing folder") << QStringList{"recording", "missing", "sub/call.wav", ""};
+    }
+    void copyRecording()
+    {
+        QFETCH(QStringList, c);
+        QTemporaryDir source, out;
+        const QString path = source.filePath("x.wav");
+        QVERIFY(MakeEntry(c[0], path) && MakeEntry(c[1], out.filePath("call.wav")));
+        const bool copied = QFileInfo(path).isFile() && c[3].isEmpty() && c[2] == "call.wav";
+        QCOMPARE(CopyRecording(path, out.path(), c[2], [&c] { return !c[3].isEmpty(); }), copied);
+        QStringList added = Entries(out.path());
+        added.removeOne(c[1] == "missing" ? "" : "call.wav");
+        const QString name = c[1] == "missing" ? "^call\\.wav$" : "^call-\\d{15}\\.wav$";
+        QVERIFY2(copied ? added.size() == 1 && QRegularExpression(name).match(added[0]).hasMatch() : added.isEmpty(), qPrintable(added.join(',')));
+        QVERIFY(!copied || ContentHash(out.filePath(added[0])) == ContentHash(path));
+    }
+
+    // Three copies under a name that is taken: a time suffix for each, taken anew until it is free.
+    void exportTakesFreeNameForEachFile()
+    {
+        QTemporaryDir out;
+        QVERIFY(MakeEntry("recording", out.filePath("call.wav")) && MakeEntry("empty", out.filePath("x")));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(CopyRecording(out.filePath("x"), out.path(), "call.wav", [] { return false; }));
+        QCOMPARE(Entries(out.path()).filter(QRegularExpression("^call-\\d{15}\\.wav$")).size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordFileOps)
+#include "tst_recordfileops.moc"
