@@ -105,13 +105,14 @@ private:
 
 enum class Listed { Same, Gone, Other };
 
-// What the name in folder holds now, without following a link.
+// What the name in folder leads to now. A link there is followed: the file it
+// leads to must be the listed one, as through any other link of the path.
 Listed ListedEntry(const ParentFolder &folder, const FileIdentity &identity)
 {
     if (folder.Handle() < 0)
         return folder.OpenError() == ENOENT ? Listed::Gone : Listed::Other;
     struct stat status;
-    if (::fstatat(folder.Handle(), folder.Name(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(folder.Handle(), folder.Name(), &status, 0) != 0)
         return errno == ENOENT ? Listed::Gone : Listed::Other;
     const FileIdentity found{quint64(status.st_dev), quint64(status.st_ino)};
     const bool same = !identity.IsKnown() || found == identity;
