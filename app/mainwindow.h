@@ -25,6 +25,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTreeWidgetItem;
+struct ScanResult;
 class TableModel;
 
 namespace Ui {
@@ -106,6 +107,7 @@ private:
     QString GetItemPath(QTreeWidgetItem *item) const;
     bool LoadImportPath(const QString &path, int treeNodeID);
     void RunWorkerJob();
+    void ShowScanResult(const ScanResult &result);
     void ForgetRemovedItems(const QTreeWidgetItem *removed);
 
     // Record list

@@ -169,8 +169,8 @@ qint64 TimeScanJobMs(const QString &root)
     RecordScan scan(QStringList(root), 0, WorkingDatabaseName());
     QElapsedTimer timer;
     timer.start();
-    if (!scan.Run())
-        qFatal("the scan could not store its records");
+    if (scan.Run().failure != ScanResult::None)
+        qFatal("the scan could not store or read its records");
     return timer.elapsed();
 }
 

@@ -1,5 +1,7 @@
 #include "import/folderlisting.h"
 
+#include "import/recordingopen.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,7 +41,7 @@ bool Admits(ListingFilter filter, const FolderEntry &entry)
 
 #ifdef Q_OS_WIN
 // QDir's own filter: no hidden or system entry, no dangling link.
-QVector<FolderEntry> ReadEntries(const QString &folder)
+QVector<FolderEntry> ReadEntries(const QString &folder, ListingReport &)
 {
     QVector<FolderEntry> entries;
     QDirIterator iterator(folder, QDir::AllEntries);
@@ -66,7 +68,14 @@ FolderEntry::Kind KindOfMode(mode_t mode)
     return FolderEntry::Other;
 }
 
-// False for an entry that has gone or is a dangling link.
+void NoteFailure(ListingReport &report)
+{
+    if (report.failure == 0 && IsMachineFailure(errno))
+        report.failure = errno;
+}
+
+// False for an entry that has gone or is a dangling link, or whose type could
+// not be read.
 bool TypeEntry(int folderHandle, const dirent &found, FolderEntry &entry)
 {
     if (found.d_type == DT_REG || found.d_type == DT_DIR) {
@@ -93,17 +102,34 @@ bool TypeEntry(int folderHandle, const dirent &found, FolderEntry &entry)
     return true;
 }
 
-QVector<FolderEntry> ReadEntries(const QString &folder)
+QVector<FolderEntry> ReadEntries(const QString &folder, ListingReport &report)
 {
     QVector<FolderEntry> entries;
     DIR *stream = ::opendir(QFile::encodeName(folder).constData());
-    if (!stream)
+    if (!stream) {
+        NoteFailure(report);
         return entries;
-    while (const dirent *found = ::readdir(stream)) {
-        FolderEntry entry;
-        entry.name = QFile::decodeName(found->d_name);
-        if (IsHidden(entry.name) || !TypeEntry(::dirfd(stream), *found, entry))
+    }
+    for (;;) {
+        errno = 0;
+        const dirent *found = ::readdir(stream);
+        if (!found) {
+            NoteFailure(report);
+            break;
+        }
+        if (found->d_name[0] == '.')
             continue;
+        const QByteArray rawName(found->d_name);
+        FolderEntry entry;
+        entry.name = QFile::decodeName(rawName);
+        if (QFile::encodeName(entry.name) != rawName) {
+            report.undecodableNames.append(rawName);
+            continue;
+        }
+        if (!TypeEntry(::dirfd(stream), *found, entry)) {
+            NoteFailure(report);
+            continue;
+        }
         entries.append(entry);
     }
     ::closedir(stream);
@@ -138,9 +164,13 @@ void SortLikeQDir(QVector<FolderEntry> &entries)
 
 } // namespace
 
-QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter)
+QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter,
+                                ListingReport *report)
 {
-    QVector<FolderEntry> entries = ReadEntries(folder);
+    ListingReport listingReport;
+    QVector<FolderEntry> entries = ReadEntries(folder, listingReport);
+    if (report)
+        *report = listingReport;
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [filter](const FolderEntry &entry) {
                                      return !Admits(filter, entry);
@@ -149,6 +179,21 @@ QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter)
     if (entries.size() > 1)
         SortLikeQDir(entries);
     return entries;
+}
+
+QString EscapedBytes(const QByteArray &bytes)
+{
+    QString text;
+    for (const char byte : bytes) {
+        const uchar code = uchar(byte);
+        if (code == '\\')
+            text += QLatin1String("\\\\");
+        else if (code >= 0x20 && code < 0x7f)
+            text += QLatin1Char(byte);
+        else
+            text += QStringLiteral("\\x%1").arg(code, 2, 16, QLatin1Char('0'));
+    }
+    return text;
 }
 
 QString ListedFolderPath(const QString &folder)

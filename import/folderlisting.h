@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -22,10 +24,28 @@ enum class ListingFilter {
     FoldersOnly,
 };
 
+// What a listing left out besides hidden entries and those of no interest.
+struct ListingReport
+{
+    // The error of a listing that failed, or left an entry out, for a machine
+    // failure (IsMachineFailure); 0 otherwise.
+    int failure = 0;
+    // The visible entries whose names do not come back to the same bytes
+    // through the file-name codec (QFile::decodeName, then encodeName): no
+    // path could name them, so they are left out. Their names as bytes.
+    QList<QByteArray> undecodableNames;
+};
+
 // The entries of folder, ordered by name ignoring case as QDir sorts them by
 // default (names that differ only in case keep QDir's order too). An empty
-// list when the folder cannot be read.
-QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter);
+// list when the folder cannot be read. report, when given, receives what was
+// left out.
+QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter,
+                                ListingReport *report = nullptr);
+
+// A name's bytes as printable text: backslash and the bytes outside
+// printable ASCII escaped as \xHH.
+QString EscapedBytes(const QByteArray &bytes);
 
 // The folder part of the paths that a listing of folder yields, as QFileInfo
 // gives it for its entries: "rec/" lists "rec/a.wav", whose folder is "rec".

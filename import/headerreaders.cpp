@@ -40,8 +40,7 @@ void HeaderReaders::Queue(const QString &fileName, const QString &filePath)
         const std::lock_guard<std::mutex> lock(m_mutex);
         Slot &slot = SlotOf(m_queued++);
         slot.fileName = fileName;
-        slot.filePath = filePath;
-        slot.record.reset();
+        slot.read = HeaderRead{filePath, std::nullopt, 0};
         slot.done = false;
         wake = m_idleReaders > 0 && m_queued - m_claimed >= kFilesPerClaim;
     }
@@ -49,7 +48,7 @@ void HeaderReaders::Queue(const QString &fileName, const QString &filePath)
         m_fileQueued.notify_one();
 }
 
-std::vector<std::optional<ExtractedRecord>> HeaderReaders::TakeOldest()
+std::vector<HeaderRead> HeaderReaders::TakeOldest()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     Slot &oldest = SlotOf(m_taken);
@@ -58,17 +57,17 @@ std::vector<std::optional<ExtractedRecord>> HeaderReaders::TakeOldest()
             m_fileQueued.notify_one();
         m_oldestRead.wait(lock, [&oldest] { return oldest.done; });
     }
-    std::vector<std::optional<ExtractedRecord>> records;
+    std::vector<HeaderRead> reads;
     for (; m_taken < m_queued && SlotOf(m_taken).done; ++m_taken)
-        records.push_back(std::move(SlotOf(m_taken).record));
-    return records;
+        reads.push_back(std::move(SlotOf(m_taken).read));
+    return reads;
 }
 
 void HeaderReaders::ReadQueuedFiles()
 {
     QWavFileHeader holder;
     std::vector<std::pair<QString, QString>> files;
-    std::vector<std::optional<ExtractedRecord>> records;
+    std::vector<HeaderRead> reads;
     using Clock = std::chrono::steady_clock;
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
@@ -81,25 +80,27 @@ void HeaderReaders::ReadQueuedFiles()
         m_claimed = std::min(m_queued, first + kFilesPerClaim);
         files.clear();
         for (size_t sequence = first; sequence < m_claimed; ++sequence)
-            files.emplace_back(SlotOf(sequence).fileName, SlotOf(sequence).filePath);
+            files.emplace_back(SlotOf(sequence).fileName, SlotOf(sequence).read.filePath);
         lock.unlock();
-        records.clear();
+        reads.clear();
         const Clock::time_point started = Clock::now();
         for (const auto &[fileName, filePath] : files) {
             if (m_stopping)
                 return;
-            records.push_back(ReadRecording(holder, fileName, filePath));
+            HeaderRead read{filePath, std::nullopt, 0};
+            read.record = ReadRecording(holder, fileName, filePath, &read.failure);
+            reads.push_back(std::move(read));
         }
         const bool slow = Clock::now() - started > kSlowRead * files.size();
         lock.lock();
         if (slow && !m_stopping && m_threads.size() < m_maxThreads)
             AddReader();
-        for (size_t i = 0; i < records.size(); ++i) {
+        for (size_t i = 0; i < reads.size(); ++i) {
             Slot &slot = SlotOf(first + i);
-            slot.record = std::move(records[i]);
+            slot.read = std::move(reads[i]);
             slot.done = true;
         }
-        if (m_taken >= first && m_taken < first + records.size())
+        if (m_taken >= first && m_taken < first + reads.size())
             m_oldestRead.notify_one();
     }
 }

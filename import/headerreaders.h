@@ -12,6 +12,16 @@
 #include <thread>
 #include <vector>
 
+// What the read of one queued file came to.
+struct HeaderRead
+{
+    QString filePath;
+    // Nothing for a file that could not be read or holds no valid header.
+    std::optional<ExtractedRecord> record;
+    // The error when the read failed for a machine failure (IsMachineFailure), else 0.
+    int failure = 0;
+};
+
 // A small pool of threads that read recording headers while the scan walks
 // on, so that the waits of a slow file system overlap. The scan queues files
 // in walk order and takes their records back in the same order; at most
@@ -42,17 +52,15 @@ public:
 
     // Only when not full.
     void Queue(const QString &fileName, const QString &filePath);
-    // The records of the oldest queued files whose reads have ended, in
-    // queue order, waiting for the oldest one's read if need be; nothing
-    // stands for a file that could not be read or holds no valid header.
-    std::vector<std::optional<ExtractedRecord>> TakeOldest();
+    // The reads of the oldest queued files that have ended, in queue order,
+    // waiting for the oldest one's read if need be.
+    std::vector<HeaderRead> TakeOldest();
 
 private:
     struct Slot
     {
         QString fileName;
-        QString filePath;
-        std::optional<ExtractedRecord> record;
+        HeaderRead read;
         bool done = false;
     };
 

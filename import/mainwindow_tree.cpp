@@ -5,6 +5,7 @@
 #include "import/importrecordfile.h"
 #include "import/operathread.h"
 #include "import/treepaths.h"
+#include "records/visiblename.h"
 #include "ui/messagetip.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui_mainwindow.h"
@@ -36,7 +37,8 @@ void MainWindow::InitTreeAndThread()
 // Starts the job set up on the worker and waits in the progress dialog. After
 // Cancel the worker is waited for, so nothing touches the database or starts
 // another job while it still runs; its end signal still arrives. A scan whose
-// records could not be stored has listed those stored before it stopped.
+// records could not be stored, or whose files could not all be read, has
+// listed those stored before it stopped.
 void MainWindow::RunWorkerJob()
 {
     // The last job emits its end signal just before its thread finishes, and
@@ -45,10 +47,23 @@ void MainWindow::RunWorkerJob()
     m_worker->start();
     if (m_tipDlg.exec() == 0)
         m_worker->CancelAndWait();
-    if (m_worker->StoreFailed())
-        MsgTipWidthSingleBtn::ShowTip(
-            tr("Import"), tr("The list could not be stored: the disk is full or not writable!"),
-            tr("OK"), nullptr);
+    ShowScanResult(m_worker->LastScanResult());
+}
+
+void MainWindow::ShowScanResult(const ScanResult &result)
+{
+    QStringList messages;
+    if (result.failure == ScanResult::StoreFailed)
+        messages << tr("The list could not be stored: the disk is full or not writable!");
+    else if (result.failure == ScanResult::ReadFailed)
+        messages << tr("The recordings could not all be read (%1): %2")
+                        .arg(qt_error_string(result.error), VisibleName(result.path));
+    if (!result.unlistedNames.isEmpty())
+        messages << tr("%1 entries could not be listed: their names are not valid file names "
+                       "on this system!")
+                        .arg(result.unlistedNames.size());
+    for (const QString &message : qAsConst(messages))
+        MsgTipWidthSingleBtn::ShowTip(tr("Import"), message, tr("OK"), nullptr);
 }
 
 void MainWindow::on_pbtn_ImportFile_clicked()
@@ -113,6 +128,7 @@ QString MainWindow::GetItemPath(QTreeWidgetItem *item) const
 bool MainWindow::LoadImportPath(const QString &path, int treeNodeID)
 {
     QSqlQuery().exec(QStringLiteral("delete from SaveViewDisp"));
+    QSqlQuery().exec(QStringLiteral("delete from RecordIdentity"));
     if (!QFileInfo::exists(path))
         return false;
     m_currentImportPath = path;

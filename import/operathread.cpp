@@ -74,7 +74,7 @@ bool OperaThread::WaitForEnd(unsigned long timeoutMs)
 void OperaThread::run()
 {
     const std::lock_guard<std::mutex> running(m_runMutex);
-    m_storeFailed = false;
+    SetScanResult(ScanResult());
     if (isInterruptionRequested())
         return;
     if (m_mode == 1) {
@@ -100,7 +100,19 @@ void OperaThread::RunScanJob()
 {
     RecordScan scan(m_scanPaths, m_treeNodeID, m_databaseName,
                     [this] { return isInterruptionRequested(); });
-    m_storeFailed = !scan.Run();
+    SetScanResult(scan.Run());
+}
+
+void OperaThread::SetScanResult(const ScanResult &result)
+{
+    const std::lock_guard<std::mutex> locker(m_resultMutex);
+    m_result = result;
+}
+
+ScanResult OperaThread::LastScanResult() const
+{
+    const std::lock_guard<std::mutex> locker(m_resultMutex);
+    return m_result;
 }
 
 void OperaThread::BuildPathTree(FolderWalk &walk, QTreeWidgetItem *parent, const QString &folder,

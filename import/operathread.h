@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/recordscan.h"
 #include "store/dbprocess.h"
 
 #include <QList>
@@ -45,10 +46,10 @@ public:
     // connection, and the listing's indexes built once at its end.
     void SetScanJob(const QStringList &paths, int treeNodeID, const QString &databaseName);
 
-    // After the end of a mode-2 job: true when it stopped because its records
-    // could not be stored (the database's disk full or not writable). The
-    // records stored before stay.
-    bool StoreFailed() const { return m_storeFailed; }
+    // After the end of a mode-2 job: what made it stop before its end, if
+    // anything did besides Cancel (the records stored before stay), and what
+    // it left out.
+    ScanResult LastScanResult() const;
 
     // GUI thread, once UpdataTree() has arrived: adds the items built by the
     // last mode-1 job as children of its root item, in the order built.
@@ -74,6 +75,7 @@ protected:
 private:
     void RunTreeJob();
     void RunScanJob();
+    void SetScanResult(const ScanResult &result);
     // folder is walked as the real folder canonicalFolder.
     void BuildPathTree(FolderWalk &walk, QTreeWidgetItem *parent, const QString &folder,
                        const QString &canonicalFolder);
@@ -87,7 +89,8 @@ private:
 
     QVariant m_rootNodeNumber;
     QString m_databaseName;
-    std::atomic<bool> m_storeFailed{false};
+    mutable std::mutex m_resultMutex;
+    ScanResult m_result;
 
     std::mutex m_builtItemsMutex;
     std::mutex m_runMutex; // held by run() from start to end

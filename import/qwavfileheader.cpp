@@ -30,6 +30,11 @@ void QWavFileHeader::Create(const char *buffer)
         m_header = std::make_unique<QWavFileHeader80>(buffer);
 }
 
+int QWavFileHeader::LayoutSize(const char *buffer)
+{
+    return HasLayout85Tag(buffer) ? QWavFileHeader85::kSize : QWavFileHeader80::kSize;
+}
+
 void QWavFileHeader::Release()
 {
     m_header.reset();

@@ -18,6 +18,9 @@ public:
     // bytes 40 to 42 selects layout 85, anything else layout 80. A null
     // buffer leaves the holder as it is.
     void Create(const char *buffer);
+    // The number of bytes that the layout chosen for buffer reads its fields
+    // from: a file shorter than that holds no complete header.
+    static int LayoutSize(const char *buffer);
     void Release();
 
     bool IsValid() const { return Forward(&QWavFileHeaderBase::IsValid); }

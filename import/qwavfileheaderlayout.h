@@ -31,6 +31,8 @@ template <int Size>
 class QWavFileHeaderLayout : public QWavFileHeaderBase
 {
 public:
+    static constexpr int kSize = Size;
+
     bool IsValid() const override;
     quint8 GetYear() const override;
     quint8 GetMonth() const override;

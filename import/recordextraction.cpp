@@ -59,6 +59,8 @@ std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByte
     std::copy_n(firstBytes.constData(), std::min<int>(firstBytes.size(), buffer.size()),
                 buffer.begin());
 
+    if (firstBytes.size() < QWavFileHeader::LayoutSize(buffer.data()))
+        return std::nullopt;
     holder.Create(buffer.data());
     std::optional<ExtractedRecord> record;
     if (holder.IsValid())
@@ -68,19 +70,27 @@ std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByte
 }
 
 std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
-                                             const QString &filePath)
+                                             const QString &filePath, int *failure)
 {
     std::array<char, kWavHeaderPeekSize> firstBytes{};
-    const qint64 count = ReadRecordingStart(filePath, firstBytes.data(), firstBytes.size());
-    if (count < 0)
+    const RecordingStart start = ReadRecordingStart(filePath, firstBytes.data(), firstBytes.size());
+    if (failure)
+        *failure = start.failure;
+    if (start.count < 0)
         return std::nullopt;
-    return ExtractRecord(holder, QByteArray::fromRawData(firstBytes.data(), int(count)), fileName,
-                         filePath);
+    std::optional<ExtractedRecord> record = ExtractRecord(
+        holder, QByteArray::fromRawData(firstBytes.data(), int(start.count)), fileName, filePath);
+    if (record)
+        record->identity = start.identity;
+    return record;
 }
 
 RecordInserter::RecordInserter(const QSqlDatabase &database)
     : m_query(database)
+    , m_identityQuery(database)
 {
+    m_identityQuery.prepare(QStringLiteral(
+        "insert or replace into RecordIdentity values(last_insert_rowid(), ?, ?)"));
     m_query.prepare(QStringLiteral(
         " insert into SaveViewDisp ([FileCheck],[FileName],[CreatFileTime],[RecordTime],"
         "[CallingID],[ReceiveID],[RecordType],[CallType],[SendFre],[RecFre],[FilePath],"
@@ -106,5 +116,9 @@ bool RecordInserter::Insert(const ExtractedRecord &record)
     int position = 0;
     for (const QVariant &value : values)
         m_query.bindValue(position++, value);
-    return m_query.exec();
+    if (!m_query.exec())
+        return false;
+    m_identityQuery.bindValue(0, qint64(record.identity.device));
+    m_identityQuery.bindValue(1, qint64(record.identity.inode));
+    return m_identityQuery.exec();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "import/recordingopen.h"
+
 #include <QByteArray>
 #include <QSqlQuery>
 #include <QString>
@@ -25,6 +27,7 @@ struct ExtractedRecord
     QString filePath;
     quint16 channelType = 0;
     quint32 radioID = 0;
+    FileIdentity identity; // not a column of SaveViewDisp: kept beside the row
 };
 
 // "20" and the year byte, then month, day, hour, minute, second, each at least
@@ -38,19 +41,22 @@ QString RecordTimeText(qint32 seconds);
 ExtractedRecord MakeRecord(const QWavFileHeader &header, const QString &fileName,
                            const QString &filePath);
 
-// The record of the header held in the first bytes of a file (any number of
-// them; missing bytes count as zero) when it is valid. The holder is empty
-// afterwards.
+// The record of the header held in the first bytes of a file when it is
+// valid and complete: fewer bytes than its layout reads its fields from are
+// no recording. The holder is empty afterwards.
 std::optional<ExtractedRecord> ExtractRecord(QWavFileHeader &holder, const QByteArray &firstBytes,
                                              const QString &fileName, const QString &filePath);
 
-// Reads the first bytes of filePath through holder; the record when the file
-// can be read and its header is valid. The holder is empty afterwards.
+// Reads the first bytes of filePath through holder; the record, with the
+// identity of the file read, when the file can be read and its header is
+// valid. The holder is empty afterwards. failure receives the error of a read
+// that failed for a machine failure, else 0 (see IsMachineFailure).
 std::optional<ExtractedRecord> ReadRecording(QWavFileHeader &holder, const QString &fileName,
-                                             const QString &filePath);
+                                             const QString &filePath, int *failure = nullptr);
 
-// The insert of one record into SaveViewDisp, prepared once on a connection
-// and run for every record; values are bound, never pasted into the text.
+// The insert of one record into SaveViewDisp, with its file's identity into
+// RecordIdentity, prepared once on a connection and run for every record;
+// values are bound, never pasted into the text.
 class RecordInserter
 {
 public:
@@ -60,4 +66,5 @@ public:
 
 private:
     QSqlQuery m_query;
+    QSqlQuery m_identityQuery;
 };

@@ -24,7 +24,7 @@ int OpenForReading(const QString &path)
 }
 
 // The size of the regular file open on handle, or -1 for anything else.
-qint64 RegularFileSize(int handle)
+qint64 RegularFileSize(int handle, FileIdentity *)
 {
     struct _stat64 status;
     if (_fstat64(handle, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG)
@@ -46,11 +46,13 @@ int OpenForReading(const QString &path)
     return handle;
 }
 
-qint64 RegularFileSize(int handle)
+qint64 RegularFileSize(int handle, FileIdentity *identity)
 {
     struct stat status;
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode))
         return -1;
+    if (identity)
+        *identity = FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
     return status.st_size;
 }
 
@@ -74,14 +76,14 @@ void CloseRecordingHandle(int handle)
 }
 
 // The handle of the regular file at path, and its size when opened.
-int OpenRegularFile(const QString &path, qint64 *size)
+int OpenRegularFile(const QString &path, qint64 *size, FileIdentity *identity = nullptr)
 {
     if (path.isEmpty())
         return -1;
     const int handle = OpenForReading(path);
     if (handle < 0)
         return -1;
-    *size = RegularFileSize(handle);
+    *size = RegularFileSize(handle, identity);
     if (*size < 0) {
         CloseRecordingHandle(handle);
         return -1;
@@ -91,27 +93,51 @@ int OpenRegularFile(const QString &path, qint64 *size)
 
 } // namespace
 
-qint64 ReadRecordingStart(const QString &path, char *buffer, qint64 size)
+bool IsMachineFailure(int error)
 {
+    switch (error) {
+    case 0:
+    case ENOENT:
+    case ENOTDIR:
+    case EACCES:
+    case EPERM:
+    case ELOOP:
+    case ENXIO:
+    case ENODEV:
+        return false;
+    default:
+        return true;
+    }
+}
+
+RecordingStart ReadRecordingStart(const QString &path, char *buffer, qint64 size)
+{
+    RecordingStart start;
     qint64 fileSize = 0;
-    const int handle = OpenRegularFile(path, &fileSize);
-    if (handle < 0)
-        return -1;
+    errno = 0;
+    const int handle = OpenRegularFile(path, &fileSize, &start.identity);
+    if (handle < 0) {
+        start.failure = IsMachineFailure(errno) ? errno : 0;
+        return start;
+    }
     // Reading stops at the size the file had when opened, which spares the
     // read that would only find its end.
     const qint64 wanted = std::max<qint64>(1, std::min(size, fileSize));
     qint64 total = 0;
     while (total < wanted) {
         const qint64 count = ReadSome(handle, buffer + total, size - total);
-        if (count <= 0) {
-            if (count < 0)
-                total = -1;
-            break;
+        if (count < 0) {
+            start.failure = IsMachineFailure(errno) ? errno : 0;
+            CloseRecordingHandle(handle);
+            return start;
         }
+        if (count == 0)
+            break;
         total += count;
     }
     CloseRecordingHandle(handle);
-    return total;
+    start.count = total;
+    return start;
 }
 
 bool OpenRecordingFile(QFile &file, const QString &path)

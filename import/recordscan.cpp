@@ -3,6 +3,7 @@
 #include "import/headerreaders.h"
 #include "import/scanconnection.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -25,13 +26,14 @@ RecordScan::RecordScan(const QStringList &paths, int treeNodeID, const QString &
 
 RecordScan::~RecordScan() = default;
 
-bool RecordScan::Run()
+ScanResult RecordScan::Run()
 {
     m_connection = std::make_unique<ScanConnection>(
         QStringLiteral("RecordScan-%1").arg(quintptr(this), 0, 16), m_databaseName);
     m_ignoreRule = IgnoreRule(m_connection->IgnorePaths(m_treeNodeID));
     m_readers = std::make_unique<HeaderReaders>();
-    m_storeFailed = !m_connection->IsOpen();
+    if (!m_connection->IsOpen())
+        m_result.failure = ScanResult::StoreFailed;
     for (const QString &path : qAsConst(m_paths)) {
         if (Stops())
             break;
@@ -40,10 +42,11 @@ bool RecordScan::Run()
     StoreQueuedReads();
     m_readers.reset();
     // After a stop the indexes are left to a later scan, so that it ends at once.
-    if (!m_storeFailed && !m_connection->Finish(!m_stopRequested()))
-        m_storeFailed = true;
+    const bool stopped = m_result.failure != ScanResult::None || m_stopRequested();
+    if (m_result.failure != ScanResult::StoreFailed && !m_connection->Finish(!stopped))
+        m_result.failure = ScanResult::StoreFailed;
     m_connection.reset();
-    return !m_storeFailed;
+    return m_result;
 }
 
 void RecordScan::ScanPath(const QString &path)
@@ -62,7 +65,12 @@ void RecordScan::FindWavFile(const QString &folder, const QString &canonicalFold
 {
     const QString listedFolder = ListedFolderPath(folder) + QLatin1Char('/');
     const QString absolutePrefix = AbsoluteFolderPrefix(folder);
-    for (const FolderEntry &entry : ListFolder(folder, ListingFilter::AllEntries)) {
+    ListingReport report;
+    const QVector<FolderEntry> entries = ListFolder(folder, ListingFilter::AllEntries, &report);
+    NoteReadFailure(report.failure, folder);
+    for (const QByteArray &name : qAsConst(report.undecodableNames))
+        m_result.unlistedNames.append(QFile::encodeName(listedFolder) + name);
+    for (const FolderEntry &entry : entries) {
         if (entry.kind == FolderEntry::File) {
             if (!m_ignoreRule.IsEmpty() && m_ignoreRule.Hides(absolutePrefix + entry.name))
                 continue;
@@ -91,10 +99,22 @@ void RecordScan::ReadWavFile(const QString &fileName, const QString &filePath)
 
 void RecordScan::StoreOldestReads()
 {
-    for (const std::optional<ExtractedRecord> &record : m_readers->TakeOldest()) {
-        if (record && !m_storeFailed && !m_connection->Insert(*record))
-            m_storeFailed = true;
+    for (const HeaderRead &read : m_readers->TakeOldest()) {
+        NoteReadFailure(read.failure, read.filePath);
+        if (read.record && m_result.failure == ScanResult::None
+            && !m_connection->Insert(*read.record))
+            m_result.failure = ScanResult::StoreFailed;
     }
+}
+
+// The first failure is the one reported.
+void RecordScan::NoteReadFailure(int error, const QString &path)
+{
+    if (error == 0 || m_result.failure != ScanResult::None)
+        return;
+    m_result.failure = ScanResult::ReadFailed;
+    m_result.error = error;
+    m_result.path = path;
 }
 
 // After a stop, the reads still queued are dropped.

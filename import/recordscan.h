@@ -3,6 +3,8 @@
 #include "import/folderlisting.h"
 #include "import/ignorerule.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +14,25 @@
 
 class HeaderReaders;
 class ScanConnection;
+
+// What a scan came to, besides its records.
+struct ScanResult
+{
+    // Why it stopped before its end, other than a stop request.
+    enum Failure {
+        None,
+        StoreFailed, // the records could not be stored (the database's disk full or not writable)
+        ReadFailed,  // a file or folder could not be read for a machine failure
+    };
+
+    Failure failure = None;
+    int error = 0; // ReadFailed: the error, as IsMachineFailure takes it
+    QString path;  // ReadFailed: what could not be read
+    // The paths (as bytes) of the entries left out because their names do
+    // not come back to the same bytes through the file-name codec, so that no
+    // path of the listing could name them.
+    QList<QByteArray> unlistedNames;
+};
 
 // The import of recordings into SaveViewDisp: walks each path (a folder,
 // recursively, or a single file) in order, leaves out what the import path's
@@ -31,10 +52,9 @@ public:
     RecordScan(const RecordScan &) = delete;
     RecordScan &operator=(const RecordScan &) = delete;
 
-    // Runs the whole scan on the calling thread; false when it stopped
-    // because its records could not be stored (the database's disk full or
-    // not writable). The records stored before stay.
-    bool Run();
+    // Runs the whole scan on the calling thread; what made it stop early, if
+    // anything did (the records stored before stay), and what it left out.
+    ScanResult Run();
 
 private:
     void ScanPath(const QString &path);
@@ -43,7 +63,8 @@ private:
     void ReadWavFile(const QString &fileName, const QString &filePath);
     void StoreOldestReads();
     void StoreQueuedReads();
-    bool Stops() const { return m_storeFailed || m_stopRequested(); }
+    void NoteReadFailure(int error, const QString &path);
+    bool Stops() const { return m_result.failure != ScanResult::None || m_stopRequested(); }
 
     QStringList m_paths;
     int m_treeNodeID;
@@ -53,5 +74,5 @@ private:
     std::optional<FolderWalk> m_walk;
     std::unique_ptr<ScanConnection> m_connection;
     std::unique_ptr<HeaderReaders> m_readers;
-    bool m_storeFailed = false;
+    ScanResult m_result;
 };

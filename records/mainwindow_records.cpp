@@ -82,6 +82,10 @@ void MainWindow::on_pbtn_Del_clicked()
     if (outcome.someRefused)
         MsgTipWidthSingleBtn::ShowTip(tr("Delete"), tr("Only some files were deleted, please check!"),
                                       tr("OK"), nullptr);
+    if (outcome.recordsKept)
+        MsgTipWidthSingleBtn::ShowTip(
+            tr("Delete"), tr("The files were deleted, but the list could not be updated!"),
+            tr("OK"), nullptr);
 }
 
 void MainWindow::RightMenuToRename()

@@ -14,22 +14,22 @@ namespace {
 
 constexpr int kExtensionLength = 4;
 
-void DeleteRecord(const QString &filePath)
+bool DeleteRecord(const QString &filePath)
 {
     QSqlQuery query;
     query.prepare(QStringLiteral("DELETE from SaveViewDisp where FilePath = ?"));
     query.addBindValue(filePath);
-    query.exec();
+    return query.exec();
 }
 
-void RenameRecord(const QString &oldPath, const QString &newName, const QString &newPath)
+bool RenameRecord(const QString &oldPath, const QString &newName, const QString &newPath)
 {
     QSqlQuery query;
     query.prepare(QStringLiteral("update SaveViewDisp set FileName = ?, FilePath = ? where FilePath = ?"));
     query.addBindValue(newName);
     query.addBindValue(newPath);
     query.addBindValue(oldPath);
-    query.exec();
+    return query.exec();
 }
 
 bool IsBlank(const QString &text)
@@ -65,10 +65,22 @@ bool HasCheckedRecord(const QList<RecordRow> &rows)
     return std::any_of(rows.cbegin(), rows.cend(), [](const RecordRow &row) { return row.checked; });
 }
 
+FileIdentity ListedIdentity(const QString &filePath)
+{
+    QSqlQuery query;
+    query.prepare(QStringLiteral(
+        "select RecordIdentity.Device, RecordIdentity.Inode from SaveViewDisp "
+        "join RecordIdentity on RecordIdentity.RowId = SaveViewDisp.rowid "
+        "where SaveViewDisp.FilePath = ? limit 1"));
+    query.addBindValue(filePath);
+    if (!query.exec() || !query.next())
+        return FileIdentity();
+    return FileIdentity{quint64(query.value(0).toLongLong()), quint64(query.value(1).toLongLong())};
+}
+
 bool RemoveRecordingFile(const QString &path)
 {
-    QFile::remove(path);
-    return !QFileInfo::exists(path);
+    return RemoveListedFile(path, ListedIdentity(path));
 }
 
 DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows)
@@ -76,7 +88,8 @@ DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows)
     DeleteOutcome outcome;
     for (const RecordRow &row : rows) {
         if (row.checked && RemoveRecordingFile(row.filePath)) {
-            DeleteRecord(row.filePath);
+            if (!DeleteRecord(row.filePath))
+                outcome.recordsKept = true;
             ++outcome.deletedCount;
             continue;
         }
@@ -97,6 +110,10 @@ RenameDecision CheckRename(const QString &oldPath, const QString &typedName)
     const QString name = (typedName == VisibleName(baseName) ? baseName : typedName)
                          + QStringLiteral(".wav");
     const QString candidate = QFileInfo(oldPath).path() + QLatin1Char('/') + name;
+    if (candidate != oldPath && name.startsWith(QLatin1Char('.'))) {
+        decision.check = RenameCheck::Hidden;
+        return decision;
+    }
     if (candidate != oldPath && (IsNameTaken(candidate) || IsPathListed(candidate))) {
         decision.check = RenameCheck::NameTaken;
         return decision;
@@ -109,10 +126,13 @@ RenameDecision CheckRename(const QString &oldPath, const QString &typedName)
 
 bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath)
 {
-    if (!MoveWithoutReplacing(oldPath, newPath))
+    const FileIdentity identity = ListedIdentity(oldPath);
+    if (!MoveListedFile(oldPath, newPath, identity))
         return false;
-    RenameRecord(oldPath, newName, newPath);
-    return true;
+    if (RenameRecord(oldPath, newName, newPath))
+        return true;
+    MoveListedFile(newPath, oldPath, identity);
+    return false;
 }
 
 ExportPlan PlanExport(const QList<RecordRow> &rows)

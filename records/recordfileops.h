@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/recordingopen.h"
 #include "records/recordrow.h"
 
 #include <QDateTime>
@@ -20,16 +21,26 @@ struct DeleteOutcome
     QList<RecordRow> keptRows; // in page order, not renumbered
     int deletedCount = 0;
     bool someRefused = false;
+    // A file went but its record could not be deleted (the working database
+    // not writable): the listing no longer agrees with the disk.
+    bool recordsKept = false;
 };
 
 DeleteOutcome DeleteCheckedRecords(const QList<RecordRow> &rows);
-// Removes the file; true when no file of that path is left.
+// What identified the file of the record of filePath when it was listed;
+// unknown when no record of that path has an identity.
+FileIdentity ListedIdentity(const QString &filePath);
+
+// Removes the recording of the record of path, only while the path still
+// names the file that was listed (RemoveListedFile); true when the path no
+// longer names it.
 bool RemoveRecordingFile(const QString &path);
 
 // Rename: the check of the name typed in the rename dialog.
 enum class RenameCheck {
     Blank,     // empty or blanks only: the dialog stays open, silently
     NameTaken, // an entry of any kind has that path, or a record holds it
+    Hidden,    // begins with a dot: every scan would leave the file out
     Accepted,  // also for the unchanged name; newPath then equals the old path
 };
 
@@ -41,8 +52,11 @@ struct RenameDecision
 };
 
 RenameDecision CheckRename(const QString &oldPath, const QString &typedName);
-// Renames the file without replacing anything, then its record; false when
-// the file system refused, and then nothing changed.
+// Renames the file without replacing anything, only while oldPath still names
+// the file that was listed (MoveListedFile), then its record; false when the
+// file system refused or the file is no longer the listed one, or the record
+// could not be updated and the file was given its old name back: then
+// nothing changed.
 bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath);
 
 // Export: the checked records with an existing file are taken; a checked

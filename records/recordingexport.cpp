@@ -8,6 +8,10 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // Small enough that a stop is seen within milliseconds.
@@ -27,7 +31,42 @@ bool CopyBytes(QFile &input, QFile &output, const StopRequest &stopRequested)
     }
 }
 
+#ifdef Q_OS_WIN
+void GiveSourcePermissions(const QFile &, QFile &output, const QString &source)
+{
+    GiveSourcePermissions(input, output, source);
+}
+#else
+// Read from the kernel's account of the process: changing the umask to learn
+// it would race with the threads that create files meanwhile.
+unsigned ProcessUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:"))
+                return line.mid(6).trimmed().toUInt(nullptr, 8);
+        }
+    }
+    return 022;
+}
+
+// The copy gets the source's permissions, as a new file of this process would
+// get them: without what the umask takes away.
+void GiveSourcePermissions(const QFile &input, QFile &output, const QString &)
+{
+    struct stat status;
+    if (::fstat(input.handle(), &status) == 0)
+        ::fchmod(output.handle(), CopyMode(status.st_mode, ProcessUmask()));
+}
+#endif
+
 } // namespace
+
+unsigned CopyMode(unsigned sourceMode, unsigned umask)
+{
+    return sourceMode & 0777u & ~umask;
+}
 
 bool CopyRecording(const QString &source, const QString &dir, const QString &fileName,
                    const StopRequest &stopRequested)
@@ -38,7 +77,7 @@ bool CopyRecording(const QString &source, const QString &dir, const QString &fil
     QTemporaryFile output(dir + QStringLiteral("/.ovelia-export-XXXXXX"));
     if (!output.open() || !CopyBytes(input, output, stopRequested) || !output.flush())
         return false;
-    output.setPermissions(QFileInfo(source).permissions());
+    GiveSourcePermissions(input, output, source);
     output.close();
     if (!MoveWithoutReplacing(output.fileName(), FreeExportTarget(dir, fileName)))
         return false;

@@ -22,6 +22,10 @@ using StopRequest = std::function<bool()>;
 bool CopyRecording(const QString &source, const QString &dir, const QString &fileName,
                    const StopRequest &stopRequested);
 
+// The permission bits of a copy: the source's read, write and execute bits
+// without those that the umask takes away from a new file.
+unsigned CopyMode(unsigned sourceMode, unsigned umask);
+
 using RecordingCopier = std::function<bool(const QString &source, const QString &dir,
                                            const QString &fileName,
                                            const StopRequest &stopRequested)>;

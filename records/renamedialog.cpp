@@ -51,6 +51,11 @@ void RenameDialog::on_pbtn_OK_clicked()
         MsgTipWidthSingleBtn::ShowTip(tr("Rename"), tr("File name exists, please re-modify!"),
                                       tr("Cancel"), nullptr);
         return;
+    case RenameCheck::Hidden:
+        MsgTipWidthSingleBtn::ShowTip(tr("Rename"),
+                                      tr("A file name cannot begin with a dot, please re-modify!"),
+                                      tr("Cancel"), nullptr);
+        return;
     case RenameCheck::Accepted:
         m_newName = decision.newName;
         m_newPath = decision.newPath;

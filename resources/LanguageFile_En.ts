@@ -255,6 +255,14 @@
         <translation>The list could not be stored: the disk is full or not writable!</translation>
     </message>
     <message>
+        <source>The recordings could not all be read (%1): %2</source>
+        <translation>The recordings could not all be read (%1): %2</translation>
+    </message>
+    <message>
+        <source>The files were deleted, but the list could not be updated!</source>
+        <translation>The files were deleted, but the list could not be updated!</translation>
+    </message>
+    <message>
         <source>Total Selected File(s)</source>
         <translation>Total Selected File(s)</translation>
     </message>
@@ -285,6 +293,10 @@
 </context>
 <context>
     <name>RenameDialog</name>
+    <message>
+        <source>A file name cannot begin with a dot, please re-modify!</source>
+        <translation>A file name cannot begin with a dot, please re-modify!</translation>
+    </message>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>

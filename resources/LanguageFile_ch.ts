@@ -255,6 +255,14 @@
         <translation>列表无法保存：磁盘已满或不可写！</translation>
     </message>
     <message>
+        <source>The recordings could not all be read (%1): %2</source>
+        <translation>未能读取全部录音（%1）：%2</translation>
+    </message>
+    <message>
+        <source>The files were deleted, but the list could not be updated!</source>
+        <translation>文件已删除，但列表无法更新！</translation>
+    </message>
+    <message>
         <source>Total Selected File(s)</source>
         <translation>已选文件总数</translation>
     </message>
@@ -285,6 +293,10 @@
 </context>
 <context>
     <name>RenameDialog</name>
+    <message>
+        <source>A file name cannot begin with a dot, please re-modify!</source>
+        <translation>文件名不能以点开头，请重新修改！</translation>
+    </message>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>

@@ -15,11 +15,18 @@ QString IgnorePathTabCreateStatement()
     return QStringLiteral("create table IgnorePathTab([TreeNodeID] INT, [IgnorePath] TEXT)");
 }
 
+QString RecordIdentityCreateStatement()
+{
+    return QStringLiteral(
+        "create table RecordIdentity([RowId] INTEGER PRIMARY KEY, [Device] INT, [Inode] INT)");
+}
+
 bool CreateWorkingTables(const QSqlDatabase &database)
 {
     QSqlQuery query(database);
     return query.exec(SaveViewDispCreateStatement())
-           && query.exec(IgnorePathTabCreateStatement());
+           && query.exec(IgnorePathTabCreateStatement())
+           && query.exec(RecordIdentityCreateStatement());
 }
 
 namespace {

@@ -7,8 +7,12 @@
 // The statements that create the working database's two tables.
 QString SaveViewDispCreateStatement();
 QString IgnorePathTabCreateStatement();
+// Beside each row of SaveViewDisp (by its rowid), what identified its file
+// when it was listed: the file operations act on a path only while it still
+// names that file.
+QString RecordIdentityCreateStatement();
 
-// Creates both tables on the open connection.
+// Creates the tables on the open connection.
 bool CreateWorkingTables(const QSqlDatabase &database);
 
 // The indexes of SaveViewDisp that the listing reads by: the start time (its

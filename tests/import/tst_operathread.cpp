@@ -73,9 +73,9 @@ private slots:
         QVERIFY2(database.RowCount() > 0 && database.RowCount() < 3000, qPrintable(QString::number(database.RowCount())));
         QCOMPARE(QSqlDatabase::connectionNames(), QStringList{QSqlDatabase::defaultConnection});
         worker.SetScanJob(dir.filePath("f0/r0.wav"), 0, dir.filePath("missing/working.db"));
-        QVERIFY2(RunJob(worker, &OperaThread::EndFindWav) && worker.StoreFailed(), "no single end signal within 10 s, or no failure");
+        QVERIFY2(RunJob(worker, &OperaThread::EndFindWav) && worker.LastScanResult().failure == ScanResult::StoreFailed, "no single end signal within 10 s, or no failure");
         worker.SetScanJob(dir.filePath("f0/r0.wav"), 0, database.FileName());
-        QVERIFY2(RunJob(worker, &OperaThread::EndFindWav) && !worker.StoreFailed(), "no single end signal within 10 s, or a failure");
+        QVERIFY2(RunJob(worker, &OperaThread::EndFindWav) && worker.LastScanResult().failure == ScanResult::None, "no single end signal within 10 s, or a failure");
     }
 
 private:

@@ -28,10 +28,12 @@ private slots:
             largest.recordType = largest.callType = largest.channelType = 0xFFFF;
             largest.callingID = largest.receiveID = largest.sendFre = largest.recFre = largest.radioID = 0xFFFFFFFF;
             const char *layout = is85 ? "85" : "80";
-            const int markerEnd = is85 ? 66 : 54;
+            const int markerEnd = is85 ? 66 : 54, size = HeaderSize(fields.layout);
             QTest::addRow("%s fields", layout) << RecordingBytes(fields) << QString("2024-03-07 09:05:03|01:02:05|1001|2002|1|2|400100|410200|1|") + (is85 ? "77" : "0");
             QTest::addRow("%s largest", layout) << RecordingBytes(largest) << "20255-255-255 255:255:255|00:00:00|4294967295|4294967295|65535|65535|4294967295|4294967295|65535|" + QString(is85 ? "4294967295" : "0");
-            QTest::addRow("%s cut after the marker", layout) << RecordingBytes(fields).left(markerEnd) << "2000-00-00 00:00:00|00:00:00|0|0|1|0|0|0|0|0";
+            for (const int cut : {markerEnd, size - 1}) // a file that ends before its header is no recording
+                QTest::addRow("%s cut at %d", layout, cut) << RecordingBytes(fields).left(cut) << "";
+            QTest::addRow("%s header only", layout) << RecordingBytes(fields).left(size) << QString("2024-03-07 09:05:03|01:02:05|1001|2002|1|2|400100|410200|1|") + (is85 ? "77" : "0");
             QTest::addRow("%s cut in the marker", layout) << RecordingBytes(fields).left(markerEnd - 1) << "";
             fields.marker = "radio_recordeX";
             QTest::addRow("%s marker's last byte off", layout) << RecordingBytes(fields) << "";

@@ -134,7 +134,7 @@ private slots:
         QFETCH(QString, kind); QFETCH(int, bytesRead);
         QVERIFY(MakeEntry(kind, Path("entry.wav")));
         char buffer[216];
-        QCOMPARE(ReadRecordingStart(Path("entry.wav"), buffer, sizeof buffer), qint64(bytesRead));
+        QCOMPARE(ReadRecordingStart(Path("entry.wav"), buffer, sizeof buffer).count, qint64(bytesRead));
         QFile file;
         QCOMPARE(OpenRecordingFile(file, Path("entry.wav")), bytesRead >= 0);
     }
@@ -156,7 +156,7 @@ private slots:
         QVERIFY(!Scan({m_dir->path()}));
         QCOMPARE(m_database->Column("FilePath"), all.mid(0, kept));
         QVERIFY(QSqlQuery().exec("drop trigger full") && Scan({all[0]}));
-        QVERIFY(!RecordScan({all[0]}, 0, Path("missing/working.db")).Run());
+        QCOMPARE(RecordScan({all[0]}, 0, Path("missing/working.db")).Run().failure, ScanResult::StoreFailed);
     }
 
     void ignoreRules_data()
@@ -204,7 +204,7 @@ private:
     static QString Numbered(int i) { return QStringLiteral("f%1/r%2.wav").arg(i / 100, 2, 10, QLatin1Char('0')).arg(i, 5, 10, QLatin1Char('0')); }
     bool Scan(const QStringList &paths, RecordScan::StopRequest stop = [] { return false; })
     {
-        return RecordScan(paths, 0, m_database->FileName(), std::move(stop)).Run();
+        return RecordScan(paths, 0, m_database->FileName(), std::move(stop)).Run().failure == ScanResult::None;
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

@@ -1,5 +1,6 @@
 // The file operations on records: rename, delete, the export's plan, its names and its copies.
 
+#include "import/recordscan.h"
 #include "records/recordfileops.h"
 #include "records/recordingexport.h"
 #include "records/recordquery.h"
@@ -28,7 +29,7 @@ private slots:
     // Beside old.wav: recording.wav, folder.wav, fifo.wav, dangling.wav (a dangling link), listed.wav (a record only).
     void checkRename_data()
     {
-        QTest::addColumn<QStringList>("c"); // old name, typed name, new name ("" taken, "-" blank)
+        QTest::addColumn<QStringList>("c"); // old name, typed name, new name ("" taken, "-" blank, "." hidden)
         for (const auto &[tag, c] : std::initializer_list<std::tuple<const char *, QStringList>>{
                  {"empty", {"old.wav", "", "-"}}, {"blanks only", {"old.wav", "   ", "-"}}, {"unchanged", {"old.wav", "old", "old.wav"}},
                  {"unchanged as shown", {"a\tb.wav", QString::fromUtf8("a\uFFFDb"), "a\tb.wav"}},
@@ -36,6 +37,9 @@ private slots:
             QTest::newRow(tag) << c;
         for (const char *name : {"recording", "folder", "fifo", "dangling", "listed"})
             QTest::newRow(name) << QStringList{"old.wav", name, ""};
+        for (const char *name : {".", "..", ".old"})
+            QTest::newRow(name) << QStringList{"old.wav", name, "."};
+        QTest::newRow("unchanged hidden") << QStringList{".old.wav", ".old", ".old.wav"};
     }
     void checkRename()
     {
@@ -46,7 +50,8 @@ private slots:
             QVERIFY(MakeEntry(kind, dir.filePath(kind + QString(".wav"))));
         QVERIFY(MakeEntry("recording", dir.filePath(c[0])) && AddRecord(dir.filePath(c[0])) && AddRecord(dir.filePath("listed.wav")));
         const RenameDecision decision = CheckRename(dir.filePath(c[0]), c[1]);
-        const RenameCheck check = c[2] == "-" ? RenameCheck::Blank : c[2].isEmpty() ? RenameCheck::NameTaken : RenameCheck::Accepted;
+        const RenameCheck check = c[2] == "-" ? RenameCheck::Blank : c[2] == "." ? RenameCheck::Hidden
+                                  : c[2].isEmpty() ? RenameCheck::NameTaken : RenameCheck::Accepted;
         QCOMPARE(int(decision.check), int(check));
         QCOMPARE(decision.newName + '|' + decision.newPath, check == RenameCheck::Accepted ? c[2] + '|' + dir.filePath(c[2]) : "|");
     }
@@ -81,8 +86,10 @@ private slots:
         QTest::newRow("unchecked folder") << "folder" << QVector<int>{0, 0, 0};
         for (const char *kind : {"recording", "empty", "link:recording"})
             QTest::newRow(kind) << kind << QVector<int>{1, 1, 1};
-        for (const char *kind : {"missing", "dangling", "fifo", "link:fifo"})
+        for (const char *kind : {"missing", "dangling"}) // gone: counted as deleted, a dangling link left as it is
             QTest::newRow(kind) << kind << QVector<int>{1, 0, 1};
+        for (const char *kind : {"fifo", "link:fifo"})
+            QTest::newRow(kind) << kind << QVector<int>{1, 0, 0};
         QTest::newRow("folder") << "folder" << QVector<int>{1, 0, 0};
     }
     void checkedRecords()
@@ -97,8 +104,55 @@ private slots:
         const DeleteOutcome outcome = DeleteCheckedRecords(rows);
         QCOMPARE((QVector<int>{plan.taken.size(), plan.partial, outcome.deletedCount, outcome.someRefused, outcome.keptRows.size(), outcome.keptRows.last().checked}),
                  (QVector<int>{c[1], c[0] && !c[1], c[2], c[0] && !c[2], 2 - c[2], c[0] && !c[2]}));
-        QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !c[2] && kind != "missing");
+        QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), (!c[2] && kind != "missing") || kind == "dangling");
         QCOMPARE(database.Column("FilePath"), (c[2] ? QStringList{keep} : QStringList{keep, path}));
+    }
+
+    // A recording listed by the scan, then changed behind the program's back: Rename and Delete act
+    // only on the file that was listed, and nothing else changes.
+    void listedFileOnly_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"none", "replaced", "folder swapped for a link", "link to another file", "fifo"})
+            QTest::newRow(change) << change;
+    }
+    void listedFileOnly()
+    {
+        QFETCH(QString, change);
+        QTemporaryDir dir;
+        TestDatabase database;
+        const QString path = dir.filePath("src/d.wav"), renamed = dir.filePath("src/e.wav");
+        QVERIFY(WriteRecording(path) && WriteRecording(dir.filePath("victim/d.wav")) && WriteRecording(dir.filePath("new.wav")));
+        QCOMPARE(RecordScan({dir.filePath("src")}, 0, database.FileName()).Run().failure, ScanResult::None);
+        const QByteArray real = QFile::encodeName(path);
+        if (change == "replaced")
+            QVERIFY(std::rename(QFile::encodeName(dir.filePath("new.wav")).constData(), real.constData()) == 0);
+        else if (change == "folder swapped for a link")
+            QVERIFY(QDir(dir.filePath("src")).removeRecursively() && QFile::link(dir.filePath("victim"), dir.filePath("src")));
+        else if (change != "none")
+            QVERIFY(QFile::remove(path) && MakeEntry(change == "fifo" ? "fifo" : "missing", path)
+                    && (change == "fifo" || QFile::link(dir.filePath("victim/d.wav"), path)));
+        const QStringList before = Snapshot(dir.path());
+        const bool same = change == "none";
+        QCOMPARE(RenameRecording(path, "e.wav", renamed), same);
+        QCOMPARE(DeleteCheckedRecords({Row(same ? renamed : path, true)}).deletedCount, int(same));
+        QCOMPARE(Snapshot(dir.path()), same ? Moved(before, "src/d.wav", "") : before);
+    }
+
+    // A working database that refuses to change its records: the file keeps its name, or its deletion is said.
+    void listFollowsDisk()
+    {
+        QTemporaryDir dir;
+        TestDatabase database;
+        const QString path = dir.filePath("d.wav");
+        QVERIFY(MakeEntry("recording", path) && AddRecord(path, true));
+        for (const char *when : {"update", "delete"})
+            QVERIFY(QSqlQuery().exec(QStringLiteral("create trigger refuse%1 before %1 on SaveViewDisp begin select raise(abort, 'read-only'); end").arg(when)));
+        const QStringList before = Snapshot(dir.path());
+        QVERIFY(!RenameRecording(path, "e.wav", dir.filePath("e.wav")));
+        QCOMPARE(Snapshot(dir.path()), before);
+        const DeleteOutcome outcome = DeleteCheckedRecords({Row(path, true)});
+        QVERIFY(outcome.recordsKept && outcome.deletedCount == 1 && !QFileInfo::exists(path));
     }
 
     void timeSuffix()

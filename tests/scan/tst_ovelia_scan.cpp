@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <cstdio>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/ioctl.h>
@@ -44,6 +45,8 @@ static void Start(QProcess &process, const QStringList &arguments, const QString
     process.setProcessEnvironment(environment);
     process.start(program.isEmpty() ? QCoreApplication::applicationDirPath() + "/ovelia-scan" : program, arguments);
 }
+
+static const QByteArray kUndecodable[] = {"/third/a\xff.wav", "/third/\xef\xbb\xbfx.wav"};
 
 class TestOveliaScan : public QObject
 {
@@ -110,14 +113,31 @@ private slots:
         QCOMPARE(options.help ? "help" : !options.error.isEmpty() ? options.error : (QStringList(format) + options.paths).join(' '), parsed);
     }
 
-    // The first path of a list that names nothing.
-    void missingPath()
+    // The first path of a list that names nothing, or nothing to scan.
+    void unusablePath()
     {
         const QString here = QCoreApplication::applicationFilePath(), gone = here + ".gone";
         QStringList errors;
-        for (const QStringList &paths : {QStringList(), {here, "/"}, {here, gone, "/gone"}, {""}})
-            errors << MissingPathError(paths);
-        QCOMPARE(errors, QStringList({"", "", "no such file or folder: " + gone, "no such file or folder: "}));
+        for (const QStringList &paths : {QStringList(), {here, "/"}, {here, gone, "/gone"}, {""}, {"/", "/dev/null"}})
+            errors << UnusablePathError(paths);
+        QCOMPARE(errors, QStringList({"", "", "no such file or folder: " + gone, "no such file or folder: ",
+                                      "neither a folder nor a regular file: /dev/null"}));
+    }
+
+    // However few descriptors the program may open, it lists every recording or fails with status 1 and
+    // says why: never a short list with status 0.
+    void descriptorLimits()
+    {
+        for (int limit = 4; limit <= 14; ++limit) {
+            QProcess process;
+            Start(process, {"-c", QStringLiteral("ulimit -n %1 && exec \"$0\" \"$1\"").arg(limit),
+                            QCoreApplication::applicationDirPath() + "/ovelia-scan", m_long.path()}, QDir::tempPath(), "/bin/sh");
+            QVERIFY2(process.waitForFinished(10000), "ovelia-scan not ended within 10 s");
+            const QByteArray out = process.readAllStandardOutput(), error = process.readAllStandardError();
+            const bool whole = process.exitCode() == 0 && out.count('\n') == 1501 && error.isEmpty();
+            const bool said = process.exitCode() == 1 && out.count('\n') <= 1 && error.trimmed().split('\n').last().startsWith("ovelia-scan: cannot ");
+            QVERIFY2(whole || said, qPrintable(QStringLiteral("limit %1: status %2, %3 lines, %4").arg(limit).arg(process.exitCode()).arg(out.count('\n')).arg(QString(error))));
+        }
     }
 
     void initTestCase()
@@ -130,9 +150,22 @@ private slots:
         QVERIFY(WriteRecording(Path("first/deeper/call, \"one\".wav"), live) && WriteRecording(Path("first/broken.wav"), broken));
         QVERIFY(WriteRecording(Path("first/valid but not wav.txt")));
         QVERIFY(WriteRecording(Path(QString::fromUtf8("second/通话 Ωmega.wav")), Fields(RecordingLayout::Layout80, 2, 17, 0, 10, 8)));
+        QVERIFY(WriteRecording(Path("third/x.wav")) && MakeEntry("fifo", Path("pipe")));
+        for (const QByteArray &name : kUndecodable) { // beside x.wav, one that decodes as it
+            QFile file;
+            QVERIFY(file.open(std::fopen((QFile::encodeName(m_archive.path()) + name).constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+                    && file.write(RecordingBytes(RecordingFields())) > 0);
+        }
         m_archiveSnapshot = Snapshot(m_archive.path());
         for (int i = 0; i < 1500; ++i) // a report larger than a pipe holds
             QVERIFY(WriteRecording(m_long.filePath(QStringLiteral("%1/%2.wav").arg(i % 10).arg(i))));
+    }
+
+    // Names that QDir cannot name, so that the temporary folder can go.
+    void cleanupTestCase()
+    {
+        for (const QByteArray &name : kUndecodable)
+            ::unlink((QFile::encodeName(m_archive.path()) + name).constData());
     }
 
     // "@" is the archive folder in the arguments, %1 in the outputs; a first "TMPDIR=..." sets the temporary folder.
@@ -145,6 +178,12 @@ private slots:
         QTest::newRow("json, no record") << QStringList{"--format", "json", "@first/broken.wav"} << 0 << "[\n]\n";
         QTest::newRow("help with a path") << QStringList{"--format", "json", "@first", "--help"} << 0 << ScanUsage();
         QTest::newRow("missing path") << QStringList{"@first", "@missing"} << 2 << "ovelia-scan: no such file or folder: %1/missing\n";
+        QTest::newRow("fifo") << QStringList{"@first", "@pipe"} << 2 << "ovelia-scan: neither a folder nor a regular file: %1/pipe\n";
+        QTest::newRow("device") << QStringList{"/dev/null"} << 2 << "ovelia-scan: neither a folder nor a regular file: /dev/null\n";
+        QTest::newRow("names the encoding cannot carry") << QStringList{"@third"} << 1
+            << kHeader + "x.wav,2024-03-07 09:05:03,00:00:00,-,-,77,Live Record,-,-,-,%1/third/x.wav,1\r\n"
+               "ovelia-scan: left out, its name is not valid in the file-name encoding: %1/third/a\\xff.wav\n"
+               "ovelia-scan: left out, its name is not valid in the file-name encoding: %1/third/\\xef\\xbb\\xbfx.wav\n";
         QTest::newRow("temporary folder a file") << QStringList{"TMPDIR=@first/broken.wav", "@first"} << 1
                                                  << "ovelia-scan: cannot make the working database in %1/first/broken.wav\n";
     }

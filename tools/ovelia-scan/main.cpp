@@ -1,6 +1,7 @@
 // ovelia-scan [--format csv|json] PATH...: the import scan without a window,
 // the listing on standard output. See ScanUsage() for the details.
 
+#include "import/folderlisting.h"
 #include "tools/ovelia-scan/scanarguments.h"
 #include "tools/ovelia-scan/scanreport.h"
 
@@ -54,16 +55,19 @@ void PrintError(const QString &message)
     PrintLine(QStringLiteral("ovelia-scan: ") + message);
 }
 
-QString FailureMessage(ScanOutcome::Failure failure, const QFile &out)
+QString FailureMessage(const ScanOutcome &outcome, const QFile &out)
 {
     const QString folder = QDir::toNativeSeparators(QDir::tempPath());
-    switch (failure) {
+    switch (outcome.failure) {
     case ScanOutcome::DatabaseNotMade:
         return QStringLiteral("cannot make the working database in %1").arg(folder);
     case ScanOutcome::RecordsNotStored:
         return QStringLiteral("cannot store the records in the working database in %1: "
                               "the disk is full or not writable")
             .arg(folder);
+    case ScanOutcome::FilesNotRead:
+        return QStringLiteral("cannot read %1: %2")
+            .arg(QDir::toNativeSeparators(outcome.unreadPath), qt_error_string(outcome.readError));
     default:
         return QStringLiteral("cannot write the report: %1").arg(out.errorString());
     }
@@ -126,6 +130,19 @@ void FailWritesInsteadOfSignals()
 #endif
 }
 
+// The arguments come to the program as bytes; one that the file-name codec
+// cannot carry would name another file, or none.
+QString UndecodableArgumentError(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(argument)) != argument)
+            return QStringLiteral("not valid in the file-name encoding: %1")
+                .arg(EscapedBytes(argument));
+    }
+    return QString();
+}
+
 int ScanAndPrint(const ScanOptions &options)
 {
     const bool showProgress = StandardErrorIsTerminal();
@@ -140,20 +157,24 @@ int ScanAndPrint(const ScanOptions &options)
     FailWritesInsteadOfSignals();
     QFile out;
     const QTemporaryDir workFolder;
-    ScanOutcome outcome{ScanOutcome::DatabaseNotMade};
+    ScanOutcome outcome;
+    outcome.failure = ScanOutcome::DatabaseNotMade;
     if (workFolder.isValid() && out.open(stdout, QIODevice::WriteOnly)) {
         RemoveWorkFolderOnSignals(workFolder.path());
         outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
     }
     if (outcome.failure == ScanOutcome::None && !out.flush())
         outcome.failure = ScanOutcome::ReportNotWritten;
+    for (const QByteArray &name : qAsConst(outcome.unlistedNames))
+        PrintError(QStringLiteral("left out, its name is not valid in the file-name encoding: %1")
+                       .arg(EscapedBytes(name)));
     if (outcome.failure != ScanOutcome::None) {
-        PrintError(FailureMessage(outcome.failure, out));
+        PrintError(FailureMessage(outcome, out));
         return kFailed;
     }
     if (showProgress)
         PrintLine(QStringLiteral("Recordings found: %1").arg(outcome.count));
-    return 0;
+    return outcome.unlistedNames.isEmpty() ? 0 : kFailed;
 }
 
 } // namespace
@@ -167,7 +188,11 @@ int main(int argc, char *argv[])
         std::fputs(ScanUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
-    const QString error = options.error.isEmpty() ? MissingPathError(options.paths) : options.error;
+    QString error = options.error;
+    if (error.isEmpty())
+        error = UndecodableArgumentError(argc, argv);
+    if (error.isEmpty())
+        error = UnusablePathError(options.paths);
     if (!error.isEmpty()) {
         PrintError(error);
         return kBadArguments;

@@ -64,14 +64,20 @@ QString ScanUsage()
         "record table (\"-\" where it shows none); channel_type is the raw code.\n"
         "\n"
         "Exit status: 0 done, 1 the working database or the output failed,\n"
-        "2 bad arguments or a PATH that does not exist.\n");
+        "2 bad arguments, or a PATH that does not exist, is neither a folder nor a\n"
+        "regular file, or is a folder that cannot be read.\n");
 }
 
-QString MissingPathError(const QStringList &paths)
+QString UnusablePathError(const QStringList &paths)
 {
     for (const QString &path : paths) {
-        if (!QFileInfo::exists(path))
+        const QFileInfo entry(path);
+        if (!entry.exists())
             return QStringLiteral("no such file or folder: %1").arg(path);
+        if (!entry.isDir() && !entry.isFile())
+            return QStringLiteral("neither a folder nor a regular file: %1").arg(path);
+        if (entry.isDir() && !(entry.isReadable() && entry.isExecutable()))
+            return QStringLiteral("cannot read the folder: %1").arg(path);
     }
     return QString();
 }

@@ -18,5 +18,7 @@ struct ScanOptions
 // arguments as QCoreApplication::arguments() gives them, the program first.
 ScanOptions ParseScanArguments(const QStringList &arguments);
 QString ScanUsage();
-// The error for the first path that names no file or folder, or empty.
-QString MissingPathError(const QStringList &paths);
+// The error for the first path that names no file or folder, names
+// something else (a FIFO, a device), or a folder that cannot be read; empty
+// when every path can be scanned.
+QString UnusablePathError(const QStringList &paths);

@@ -1,6 +1,5 @@
 #include "tools/ovelia-scan/scanreport.h"
 
-#include "import/recordscan.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -152,11 +151,6 @@ QString ReportDatabaseName(const QString &folder)
     return QDir(folder).filePath(QStringLiteral("scan.db"));
 }
 
-bool ScanIntoDatabase(const QStringList &paths, const QString &databaseName)
-{
-    return RecordScan(paths, kScanTreeNode, databaseName).Run();
-}
-
 ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, ReportFormat format,
                           QIODevice &out,
                           const std::function<void(const QStringList &)> &beforeScan)
@@ -168,8 +162,15 @@ ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, Repor
         return outcome;
     }
     beforeScan(paths);
-    if (!ScanIntoDatabase(paths, database.Database().databaseName())) {
-        outcome.failure = ScanOutcome::RecordsNotStored;
+    const ScanResult scanResult =
+        RecordScan(paths, kScanTreeNode, database.Database().databaseName()).Run();
+    outcome.unlistedNames = scanResult.unlistedNames;
+    if (scanResult.failure != ScanResult::None) {
+        outcome.failure = scanResult.failure == ScanResult::StoreFailed
+                              ? ScanOutcome::RecordsNotStored
+                              : ScanOutcome::FilesNotRead;
+        outcome.readError = scanResult.error;
+        outcome.unreadPath = scanResult.path;
         return outcome;
     }
     const std::optional<int> count = WriteReport(database.Database(), format, out);

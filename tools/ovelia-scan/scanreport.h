@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/recordscan.h"
 #include "records/recordrow.h"
 
 #include <QByteArray>
@@ -48,10 +49,6 @@ QString ReportSelectStatement();
 // number of records, or nothing when the table cannot be read or out fails.
 std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format, QIODevice &out);
 
-// Runs the import worker's scan of the paths, each a folder (recursively) or
-// a single file, in one job into the working database file databaseName,
-// and waits for its end. False when the records could not be stored.
-bool ScanIntoDatabase(const QStringList &paths, const QString &databaseName);
 
 // The working database file that ScanAndReport makes in folder.
 QString ReportDatabaseName(const QString &folder);
@@ -59,10 +56,15 @@ QString ReportDatabaseName(const QString &folder);
 // What a scan and its report came to.
 struct ScanOutcome
 {
-    enum Failure { None, DatabaseNotMade, RecordsNotStored, ReportNotWritten };
+    enum Failure { None, DatabaseNotMade, RecordsNotStored, FilesNotRead, ReportNotWritten };
 
     Failure failure = None;
     int count = 0; // the records reported
+    // FilesNotRead: the error and the path that could not be read.
+    int readError = 0;
+    QString unreadPath;
+    // Entries left out because of their names (ScanResult::unlistedNames).
+    QList<QByteArray> unlistedNames;
 };
 
 // Scans every path into a new working database in the existing folder and
