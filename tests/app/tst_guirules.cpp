@@ -111,8 +111,8 @@ QString TreeRules(const QString &item, const QString &other)
     QTreeWidgetItem first{QStringList{"/rec"}}, second{QStringList{"/rec"}};
     second.setData(0, Qt::UserRole, 1);
     QMap<QString, QTreeWidgetItem *> items{{"top", &first}, {"other", &second}, {"", nullptr}};
-    for (const QString &entry : {"a top a 0", "deep a deep 1", "ab top ab 0", "otherA other a 1"}) {
-        const QStringList field = entry.split(' '); // name, parent, text, number
+    for (const char *entry : {"a top a 0", "deep a deep 1", "ab top ab 0", "otherA other a 1"}) {
+        const QStringList field = QString(entry).split(' '); // name, parent, text, number
         items[field[0]] = new QTreeWidgetItem(items[field[1]], QStringList{field[2]});
         items[field[0]]->setData(0, Qt::UserRole, field[3].toInt());
     }

@@ -134,6 +134,8 @@ private slots:
                             QCoreApplication::applicationDirPath() + "/ovelia-scan", m_long.path()}, QDir::tempPath(), "/bin/sh");
             QVERIFY2(process.waitForFinished(10000), "ovelia-scan not ended within 10 s");
             const QByteArray out = process.readAllStandardOutput(), error = process.readAllStandardError();
+            if (process.exitCode() == 127 && error.contains("error while loading shared libraries"))
+                continue; // too few descriptors for the program to start at all
             const bool whole = process.exitCode() == 0 && out.count('\n') == 1501 && error.isEmpty();
             const bool said = process.exitCode() == 1 && out.count('\n') <= 1 && error.trimmed().split('\n').last().startsWith("ovelia-scan: cannot ");
             QVERIFY2(whole || said, qPrintable(QStringLiteral("limit %1: status %2, %3 lines, %4").arg(limit).arg(process.exitCode()).arg(out.count('\n')).arg(QString(error))));
@@ -235,9 +237,11 @@ private slots:
             QDirIterator database(work, {"scan.db"}, QDir::Files, QDirIterator::Subdirectories);
             return database.hasNext() && QFileInfo(database.next()).size() > 100000 && QFileInfo::exists(database.filePath() + "-journal");
         };
-        for (const QDeadlineTimer deadline(10000); ending == Ending::SignalScanning && !scanning() && !deadline.hasExpired();)
+        // The journal comes and goes with each batch: what was seen counts.
+        bool seen = ending != Ending::SignalScanning;
+        for (const QDeadlineTimer deadline(10000); !seen && !deadline.hasExpired(); seen = scanning())
             QThread::usleep(100);
-        QVERIFY2(ending != Ending::SignalScanning || scanning(), "no batch of rows past the first going into a working database within 10 s");
+        QVERIFY2(seen, "no batch of rows past the first going into a working database within 10 s");
         if (ending == Ending::SignalReporting || ending == Ending::ReaderGone)
             QTRY_VERIFY2_WITH_TIMEOUT(::ioctl(reader, FIONREAD, &buffered) == 0 && buffered >= 32768, "no report under way within 10 s", 10000);
         if (ending == Ending::ReaderGone)
