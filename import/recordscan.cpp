@@ -97,11 +97,16 @@ void RecordScan::ReadWavFile(const QString &fileName, const QString &filePath)
     m_readers->Queue(fileName, filePath);
 }
 
+// The files queued before a folder that could not be listed are stored; after
+// a file that could not be read, nothing more is.
 void RecordScan::StoreOldestReads()
 {
     for (const HeaderRead &read : m_readers->TakeOldest()) {
-        NoteReadFailure(read.failure, read.filePath);
-        if (read.record && m_result.failure == ScanResult::None
+        if (read.failure != 0) {
+            NoteReadFailure(read.failure, read.filePath);
+            m_readsEnded = true;
+        }
+        if (read.record && !m_readsEnded && m_result.failure != ScanResult::StoreFailed
             && !m_connection->Insert(*read.record))
             m_result.failure = ScanResult::StoreFailed;
     }
@@ -117,9 +122,11 @@ void RecordScan::NoteReadFailure(int error, const QString &path)
     m_result.path = path;
 }
 
-// After a stop, the reads still queued are dropped.
+// After a stop request or a failure to store, the reads still queued are
+// dropped.
 void RecordScan::StoreQueuedReads()
 {
-    while (m_readers->HasQueued() && !Stops())
+    while (m_readers->HasQueued() && !m_readsEnded && !m_stopRequested()
+           && m_result.failure != ScanResult::StoreFailed)
         StoreOldestReads();
 }

@@ -75,4 +75,5 @@ private:
     std::unique_ptr<ScanConnection> m_connection;
     std::unique_ptr<HeaderReaders> m_readers;
     ScanResult m_result;
+    bool m_readsEnded = false; // a file could not be read: none after it is stored
 };

@@ -12,6 +12,11 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The paths of the recordings below folder as a plain sequential walk meets them: QDir's listing, links followed once.
 static void ReferenceWalk(const QString &folder, QSet<QString> &entered, QStringList &paths)
 {
@@ -157,6 +162,31 @@ private slots:
         QCOMPARE(m_database->Column("FilePath"), all.mid(0, kept));
         QVERIFY(QSqlQuery().exec("drop trigger full") && Scan({all[0]}));
         QCOMPARE(RecordScan({all[0]}, 0, Path("missing/working.db")).Run().failure, ScanResult::StoreFailed);
+    }
+
+    // A folder of 21 levels of 200-byte names, a recording at its bottom (a path of 4,200 bytes and more), and
+    // one beside it: the scan stores what it reached and says what it could not read, never a short list alone.
+    void pathPastTheLimit()
+    {
+        QVERIFY(WriteRecording(Path("a.wav")));
+        const QByteArray name(200, 'd');
+        int folder = ::open(QFile::encodeName(m_dir->path()).constData(), O_RDONLY | O_DIRECTORY);
+        for (int level = 0; level < 21 && folder >= 0; ++level) {
+            const int below = ::mkdirat(folder, name, 0700) == 0 ? ::openat(folder, name, O_RDONLY | O_DIRECTORY) : -1;
+            ::close(folder);
+            folder = below;
+        }
+        const QByteArray bytes = RecordingBytes(RecordingFields());
+        const int file = folder < 0 ? -1 : ::openat(folder, "deep.wav", O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(file >= 0 && ::write(file, bytes.constData(), size_t(bytes.size())) == bytes.size());
+        ::close(file);
+        ::close(folder);
+        RecordScan scan({m_dir->path()}, 0, m_database->FileName());
+        const ScanResult result = scan.Run();
+        QVERIFY(QProcess::execute("rm", {"-rf", Path(name)}) == 0);
+        QCOMPARE(result.failure, ScanResult::ReadFailed);
+        QCOMPARE(result.error, ENAMETOOLONG);
+        QCOMPARE(m_database->Column("FileName"), QStringList("a.wav"));
     }
 
     void ignoreRules_data()

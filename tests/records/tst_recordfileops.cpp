@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 static QStringList Entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); }
 
 static bool AddRecord(const QString &path, bool checked = false)
@@ -188,6 +190,20 @@ private slots:
         const QString name = c[1] == "missing" ? "^call\\.wav$" : "^call-\\d{15}\\.wav$";
         QVERIFY2(copied ? added.size() == 1 && QRegularExpression(name).match(added[0]).hasMatch() : added.isEmpty(), qPrintable(added.join(',')));
         QVERIFY(!copied || ContentHash(out.filePath(added[0])) == ContentHash(path));
+    }
+
+    // A copy has the source's permissions less what the umask takes away.
+    void copyMode()
+    {
+        QCOMPARE((QList<unsigned>{CopyMode(0666, 022), CopyMode(0644, 0), CopyMode(0100755, 027), CopyMode(04777, 0)}),
+                 (QList<unsigned>{0644, 0644, 0750, 0777}));
+        QTemporaryDir source, out;
+        const mode_t umask = ::umask(027);
+        const bool copied = MakeEntry("recording", source.filePath("x.wav")) && QFile::setPermissions(source.filePath("x.wav"), QFile::Permissions(0x6666))
+                            && CopyRecording(source.filePath("x.wav"), out.path(), "x.wav", [] { return false; });
+        ::umask(umask);
+        QVERIFY(copied);
+        QCOMPARE(int(QFileInfo(out.filePath("x.wav")).permissions() & 0x0777), 0x0640);
     }
 
     // Three copies under a name that is taken: a time suffix for each, taken anew until it is free.
