@@ -283,7 +283,7 @@ int main(int argc, char *argv[])
         << Qt::endl
         << "  parallel floor (the walk, then " << threads << " threads): " << parallelMs
         << " ms" << Qt::endl
-        << "  job (mode 2, start to EndFindWav): " << jobMs << " ms; job/floor "
+        << "  job (the worker's scan, start to end): " << jobMs << " ms; job/floor "
         << Ratio(jobMs, floorMs) << ", job/parallel floor " << Ratio(jobMs, parallelMs)
         << Qt::endl
         << "  ovelia-scan (report to /dev/null): " << scanMs << " ms; ovelia-scan/floor "
