@@ -3,6 +3,7 @@
 #include "import/recordingopen.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -11,8 +12,6 @@
 #ifdef Q_OS_WIN
 #include <QDirIterator>
 #else
-#include <QFile>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -120,12 +119,13 @@ QVector<FolderEntry> ReadEntries(const QString &folder, ListingReport &report)
         if (found->d_name[0] == '.')
             continue;
         const QByteArray rawName(found->d_name);
-        FolderEntry entry;
-        entry.name = QFile::decodeName(rawName);
-        if (QFile::encodeName(entry.name) != rawName) {
+        const std::optional<QString> name = DecodedFileName(rawName);
+        if (!name) {
             report.undecodableNames.append(rawName);
             continue;
         }
+        FolderEntry entry;
+        entry.name = *name;
         if (!TypeEntry(::dirfd(stream), *found, entry)) {
             NoteFailure(report);
             continue;
@@ -167,10 +167,10 @@ void SortLikeQDir(QVector<FolderEntry> &entries)
 QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter,
                                 ListingReport *report)
 {
-    ListingReport listingReport;
-    QVector<FolderEntry> entries = ReadEntries(folder, listingReport);
+    ListingReport unread;
     if (report)
-        *report = listingReport;
+        *report = ListingReport();
+    QVector<FolderEntry> entries = ReadEntries(folder, report ? *report : unread);
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [filter](const FolderEntry &entry) {
                                      return !Admits(filter, entry);
@@ -179,6 +179,14 @@ QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter,
     if (entries.size() > 1)
         SortLikeQDir(entries);
     return entries;
+}
+
+std::optional<QString> DecodedFileName(const QByteArray &name)
+{
+    QString text = QFile::decodeName(name);
+    if (QFile::encodeName(text) != name)
+        return std::nullopt;
+    return text;
 }
 
 QString EscapedBytes(const QByteArray &bytes)

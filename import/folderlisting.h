@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 // One folder's visible entries as the scan and the tree build walk them: no
 // hidden entry (a name starting with "."), no dangling link, no FIFO, socket
 // or device; a link counts as what it leads to. Each entry is typed from the
@@ -42,6 +44,11 @@ struct ListingReport
 // left out.
 QVector<FolderEntry> ListFolder(const QString &folder, ListingFilter filter,
                                 ListingReport *report = nullptr);
+
+// The text of a name's bytes when the file-name codec carries them both ways
+// (QFile::decodeName, then encodeName gives the same bytes); nothing when it
+// does not, for then no path could name the entry.
+std::optional<QString> DecodedFileName(const QByteArray &name);
 
 // A name's bytes as printable text: backslash and the bytes outside
 // printable ASCII escaped as \xHH.

@@ -136,7 +136,7 @@ QString UndecodableArgumentError(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(argument)) != argument)
+        if (!DecodedFileName(argument))
             return QStringLiteral("not valid in the file-name encoding: %1")
                 .arg(EscapedBytes(argument));
     }
