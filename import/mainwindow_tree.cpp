@@ -54,7 +54,7 @@ void MainWindow::ShowScanResult(const ScanResult &result)
 {
     QStringList messages;
     if (result.failure == ScanResult::StoreFailed)
-        messages << tr("The list could not be stored: the disk is full or not writable!");
+        messages << tr("The list could not be stored (%1)!").arg(result.storeError);
     else if (result.failure == ScanResult::ReadFailed)
         messages << tr("The recordings could not all be read (%1): %2")
                         .arg(qt_error_string(result.error), VisibleName(result.path));

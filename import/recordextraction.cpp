@@ -5,6 +5,7 @@
 #include "import/recordingopen.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QVariant>
 
 #include <algorithm>
@@ -121,4 +122,10 @@ bool RecordInserter::Insert(const ExtractedRecord &record)
     m_identityQuery.bindValue(0, qint64(record.identity.device));
     m_identityQuery.bindValue(1, qint64(record.identity.inode));
     return m_identityQuery.exec();
+}
+
+QString RecordInserter::Error() const
+{
+    return m_query.lastError().isValid() ? m_query.lastError().databaseText()
+                                         : m_identityQuery.lastError().databaseText();
 }

@@ -63,6 +63,8 @@ public:
     explicit RecordInserter(const QSqlDatabase &database);
 
     bool Insert(const ExtractedRecord &record);
+    // The database's reason for the last insert that failed.
+    QString Error() const;
 
 private:
     QSqlQuery m_query;

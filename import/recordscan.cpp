@@ -33,7 +33,7 @@ ScanResult RecordScan::Run()
     m_ignoreRule = IgnoreRule(m_connection->IgnorePaths(m_treeNodeID));
     m_readers = std::make_unique<HeaderReaders>();
     if (!m_connection->IsOpen())
-        m_result.failure = ScanResult::StoreFailed;
+        NoteStoreFailure();
     for (const QString &path : qAsConst(m_paths)) {
         if (Stops())
             break;
@@ -44,7 +44,7 @@ ScanResult RecordScan::Run()
     // After a stop the indexes are left to a later scan, so that it ends at once.
     const bool stopped = m_result.failure != ScanResult::None || m_stopRequested();
     if (m_result.failure != ScanResult::StoreFailed && !m_connection->Finish(!stopped))
-        m_result.failure = ScanResult::StoreFailed;
+        NoteStoreFailure();
     m_connection.reset();
     return m_result;
 }
@@ -108,7 +108,7 @@ void RecordScan::StoreOldestReads()
         }
         if (read.record && !m_readsEnded && m_result.failure != ScanResult::StoreFailed
             && !m_connection->Insert(*read.record))
-            m_result.failure = ScanResult::StoreFailed;
+            NoteStoreFailure();
     }
 }
 
@@ -120,6 +120,12 @@ void RecordScan::NoteReadFailure(int error, const QString &path)
     m_result.failure = ScanResult::ReadFailed;
     m_result.error = error;
     m_result.path = path;
+}
+
+void RecordScan::NoteStoreFailure()
+{
+    m_result.failure = ScanResult::StoreFailed;
+    m_result.storeError = m_connection->Error();
 }
 
 // After a stop request or a failure to store, the reads still queued are

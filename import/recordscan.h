@@ -28,6 +28,7 @@ struct ScanResult
     Failure failure = None;
     int error = 0; // ReadFailed: the error, as IsMachineFailure takes it
     QString path;  // ReadFailed: what could not be read
+    QString storeError; // StoreFailed: the database's reason
     // The paths (as bytes) of the entries left out because their names do
     // not come back to the same bytes through the file-name codec, so that no
     // path of the listing could name them.
@@ -64,6 +65,7 @@ private:
     void StoreOldestReads();
     void StoreQueuedReads();
     void NoteReadFailure(int error, const QString &path);
+    void NoteStoreFailure();
     bool Stops() const { return m_result.failure != ScanResult::None || m_stopRequested(); }
 
     QStringList m_paths;

@@ -2,6 +2,7 @@
 #include "store/schema.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -10,7 +11,9 @@ ScanConnection::ScanConnection(const QString &connectionName, const QString &dat
 {
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     database.setDatabaseName(databaseName);
-    if (database.open()) {
+    if (!database.open()) {
+        m_error = database.lastError().databaseText();
+    } else {
         QSqlQuery(database).exec(QStringLiteral("PRAGMA synchronous = OFF;"));
         DropListingIndexes(database);
         database.transaction();
@@ -49,20 +52,37 @@ QStringList ScanConnection::IgnorePaths(int treeNodeID) const
 
 bool ScanConnection::Insert(const ExtractedRecord &record)
 {
-    if (!m_inserter->Insert(record))
+    if (!m_inserter->Insert(record)) {
+        m_error = m_inserter->Error();
         return false;
+    }
     return ++m_rowsInBatch < kRowsPerCommit || CommitBatch();
 }
 
 bool ScanConnection::CommitBatch()
 {
-    QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
     m_rowsInBatch = 0;
-    return database.commit() && database.transaction();
+    if (!Commit())
+        return false;
+    QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
+    if (database.transaction())
+        return true;
+    m_error = database.lastError().databaseText();
+    return false;
+}
+
+bool ScanConnection::Commit()
+{
+    QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
+    if (database.commit())
+        return true;
+    m_error = database.lastError().databaseText();
+    return false;
 }
 
 bool ScanConnection::Finish(bool buildIndexes)
 {
-    QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
-    return database.commit() && (!buildIndexes || CreateListingIndexes(database));
+    return Commit()
+           && (!buildIndexes
+               || CreateListingIndexes(QSqlDatabase::database(m_connectionName, false), &m_error));
 }

@@ -31,11 +31,15 @@ public:
     // Commits the last batch and builds the listing's indexes if asked;
     // false when either failed.
     bool Finish(bool buildIndexes);
+    // The database's reason for the last step that failed.
+    QString Error() const { return m_error; }
 
 private:
     bool CommitBatch();
+    bool Commit();
 
     QString m_connectionName;
     std::unique_ptr<RecordInserter> m_inserter;
     int m_rowsInBatch = 0;
+    QString m_error;
 };

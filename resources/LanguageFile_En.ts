@@ -251,8 +251,8 @@
         <translation>Success!</translation>
     </message>
     <message>
-        <source>The list could not be stored: the disk is full or not writable!</source>
-        <translation>The list could not be stored: the disk is full or not writable!</translation>
+        <source>The list could not be stored (%1)!</source>
+        <translation>The list could not be stored (%1)!</translation>
     </message>
     <message>
         <source>The recordings could not all be read (%1): %2</source>

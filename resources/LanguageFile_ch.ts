@@ -251,8 +251,8 @@
         <translation>操作成功！</translation>
     </message>
     <message>
-        <source>The list could not be stored: the disk is full or not writable!</source>
-        <translation>列表无法保存：磁盘已满或不可写！</translation>
+        <source>The list could not be stored (%1)!</source>
+        <translation>列表无法保存（%1）！</translation>
     </message>
     <message>
         <source>The recordings could not all be read (%1): %2</source>

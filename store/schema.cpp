@@ -1,5 +1,6 @@
 #include "store/schema.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 QString SaveViewDispCreateStatement()
@@ -45,13 +46,16 @@ constexpr ListingIndex kListingIndexes[] = {
 
 } // namespace
 
-bool CreateListingIndexes(const QSqlDatabase &database)
+bool CreateListingIndexes(const QSqlDatabase &database, QString *error)
 {
     QSqlQuery query(database);
     for (const ListingIndex &index : kListingIndexes) {
         if (!query.exec(QStringLiteral("create index if not exists %1 on SaveViewDisp(%2)")
-                            .arg(QLatin1String(index.name), QLatin1String(index.column))))
+                            .arg(QLatin1String(index.name), QLatin1String(index.column)))) {
+            if (error)
+                *error = query.lastError().databaseText();
             return false;
+        }
     }
     return true;
 }

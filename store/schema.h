@@ -19,7 +19,8 @@ bool CreateWorkingTables(const QSqlDatabase &database);
 // order) and the two party IDs (the ID filter). A scan drops them before it
 // inserts and creates them again once its rows are in, which is cheaper than
 // keeping them up to date row by row.
-bool CreateListingIndexes(const QSqlDatabase &database);
+// On failure, the database's reason goes to error if given.
+bool CreateListingIndexes(const QSqlDatabase &database, QString *error = nullptr);
 void DropListingIndexes(const QSqlDatabase &database);
 
 // The working database file is named by its creation time, for example

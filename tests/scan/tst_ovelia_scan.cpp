@@ -214,8 +214,8 @@ private slots:
         QTest::newRow("SIGTERM while reporting") << Ending::SignalReporting << SIGTERM << QString();
         QTest::newRow("SIGINT while reporting") << Ending::SignalReporting << SIGINT << QString();
         QTest::newRow("reader gone") << Ending::ReaderGone << 0 << "ovelia-scan: cannot write the report: Broken pipe\n";
-        QTest::newRow("disk full") << Ending::FileSizeLimit << 0
-                                   << "ovelia-scan: cannot store the records in the working database in %1: the disk is full or not writable\n";
+        QTest::newRow("file size limit") << Ending::FileSizeLimit << 0
+                                         << "ovelia-scan: cannot store the records in the working database in %1: disk I/O error\n";
     }
     // The report goes into a FIFO not read: once the pipe is full the program waits there until ended. The long folder given
     // 20 times is ended while scanned: the database holds a batch of rows, the journal beside it shows the next one going

@@ -62,9 +62,8 @@ QString FailureMessage(const ScanOutcome &outcome, const QFile &out)
     case ScanOutcome::DatabaseNotMade:
         return QStringLiteral("cannot make the working database in %1").arg(folder);
     case ScanOutcome::RecordsNotStored:
-        return QStringLiteral("cannot store the records in the working database in %1: "
-                              "the disk is full or not writable")
-            .arg(folder);
+        return QStringLiteral("cannot store the records in the working database in %1: %2")
+            .arg(folder, outcome.storeError);
     case ScanOutcome::FilesNotRead:
         return QStringLiteral("cannot read %1: %2")
             .arg(QDir::toNativeSeparators(outcome.unreadPath), qt_error_string(outcome.readError));

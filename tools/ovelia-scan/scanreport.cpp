@@ -171,6 +171,7 @@ ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, Repor
                               : ScanOutcome::FilesNotRead;
         outcome.readError = scanResult.error;
         outcome.unreadPath = scanResult.path;
+        outcome.storeError = scanResult.storeError;
         return outcome;
     }
     const std::optional<int> count = WriteReport(database.Database(), format, out);

@@ -63,6 +63,8 @@ struct ScanOutcome
     // FilesNotRead: the error and the path that could not be read.
     int readError = 0;
     QString unreadPath;
+    // RecordsNotStored: the database's reason.
+    QString storeError;
     // Entries left out because of their names (ScanResult::unlistedNames).
     QList<QByteArray> unlistedNames;
 };
