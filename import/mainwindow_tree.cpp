@@ -59,8 +59,7 @@ void MainWindow::ShowScanResult(const ScanResult &result)
         messages << tr("The recordings could not all be read (%1): %2")
                         .arg(qt_error_string(result.error), VisibleName(result.path));
     if (!result.unlistedNames.isEmpty())
-        messages << tr("%1 entries could not be listed: their names are not valid file names "
-                       "on this system!")
+        messages << tr("%1 entries left out: their names are not valid!")
                         .arg(result.unlistedNames.size());
     for (const QString &message : qAsConst(messages))
         MsgTipWidthSingleBtn::ShowTip(tr("Import"), message, tr("OK"), nullptr);

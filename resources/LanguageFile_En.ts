@@ -259,6 +259,10 @@
         <translation>The recordings could not all be read (%1): %2</translation>
     </message>
     <message>
+        <source>%1 entries left out: their names are not valid!</source>
+        <translation>%1 entries left out: their names are not valid!</translation>
+    </message>
+    <message>
         <source>The files were deleted, but the list could not be updated!</source>
         <translation>The files were deleted, but the list could not be updated!</translation>
     </message>

@@ -259,6 +259,10 @@
         <translation>未能读取全部录音（%1）：%2</translation>
     </message>
     <message>
+        <source>%1 entries left out: their names are not valid!</source>
+        <translation>已略去 %1 个条目：其名称无效！</translation>
+    </message>
+    <message>
         <source>The files were deleted, but the list could not be updated!</source>
         <translation>文件已删除，但列表无法更新！</translation>
     </message>

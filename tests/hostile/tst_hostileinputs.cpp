@@ -18,6 +18,11 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 // Changes entries at or beside the path; false when it cannot.
 using Change = std::function<bool(const QString &path)>;
 Q_DECLARE_METATYPE(Change)
@@ -64,6 +69,8 @@ private slots:
     void longExportShowsProgressAndStops();
     void controlMarksShownVisibly_data();
     void controlMarksShownVisibly();
+    void namesTheCodecCannotCarry_data();
+    void namesTheCodecCannotCarry();
 
 private:
     QString Archive(const QString &relative) const { return m_archive->filePath(relative); }
@@ -294,6 +301,51 @@ void TestHostileInputs::controlMarksShownVisibly()
     m_before = Snapshot(Root());
     ChooseRowMenuEntry(m_window.get(), 0, "Play");
     QCOMPARE(TakeMessages(), QStringList{"Invalid File: " + shown});
+}
+
+void TestHostileInputs::namesTheCodecCannotCarry_data()
+{
+    QTest::addColumn<QByteArray>("unlisted"); // a recording's path whose name the codec cannot carry
+    QTest::addColumn<QString>("lookAlike"); // the path it decodes to, a recording of its own
+
+    QTest::newRow("not UTF-8") << QByteArray("a\xff.wav") << "a\uFFFD.wav";
+    QTest::newRow("a leading byte-order mark") << QByteArray("\xef\xbb\xbfx.wav") << "x.wav";
+    QTest::newRow("a folder not UTF-8") << QByteArray("d\xff/y.wav") << "d\uFFFD/y.wav";
+}
+
+// The entry is left out and said, never listed under its look-alike's name;
+// the look-alike is listed once, with its own call, and Delete of its row
+// removes that file alone.
+void TestHostileInputs::namesTheCodecCannotCarry()
+{
+    QFETCH(QByteArray, unlisted);
+    QFETCH(QString, lookAlike);
+    const QByteArray path = QFile::encodeName(Root()) + '/' + unlisted;
+    RecordingFields call = CallAt(30);
+    call.callingID = 4242;
+    const QByteArray bytes = RecordingBytes(call);
+    if (unlisted.contains('/'))
+        QCOMPARE(::mkdir(path.left(path.lastIndexOf('/')).constData(), 0700), 0);
+    std::FILE *file = std::fopen(path.constData(), "wbx");
+    QVERIFY(file && std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size()));
+    QCOMPARE(std::fclose(file), 0);
+    ListRecordings({lookAlike});
+    QCOMPARE(TakeMessages(), QStringList{"1 entries left out: their names are not valid!"});
+    QCOMPARE(ListedRows(Root()), QStringList{lookAlike});
+    QSqlQuery callingIDs(QStringLiteral("select CallingID from SaveViewDisp"));
+    QVERIFY(callingIDs.next());
+    QCOMPARE(callingIDs.value(0).toString(), QString("1001"));
+    ClickCell(m_window.get(), 0);
+    DeleteChecked(m_window.get());
+    QCOMPARE(Names(), QStringList());
+    QVERIFY(!QFileInfo::exists(Archive(lookAlike)));
+    QFile left;
+    QVERIFY(left.open(std::fopen(path.constData(), "rb"), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QCOMPARE(left.readAll(), bytes);
+    QCOMPARE(::unlink(path.constData()), 0); // QTemporaryDir cannot name it either
+    if (unlisted.contains('/'))
+        QCOMPARE(::rmdir(path.left(path.lastIndexOf('/')).constData()), 0);
+    m_before = Snapshot(Root()); // a snapshot cannot name the unlisted entry: checked by its bytes
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestHostileInputs)
