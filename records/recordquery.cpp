@@ -120,14 +120,13 @@ int RequestedPage(PageLoadMode mode, const PageState &state, int typedPage)
         page = 1;
         break;
     case PageRefresh:
-        page = state.currentPage;
+        // The page shown may have gone with deleted records: the last one left.
+        page = std::min(state.currentPage, pages);
         break;
     default:
         return 0;
     }
-    // Unsigned on purpose: page 0 wraps to the largest value and is refused.
-    const quint32 firstRow = (quint32(page) - 1u) * quint32(state.pageSize);
-    return firstRow > state.totalCount ? 0 : page;
+    return page < 1 || page > pages ? 0 : page;
 }
 
 bool HomeButtonLoads(int currentPage)

@@ -77,7 +77,8 @@ private slots:
                  {"go to 1, empty", {PageGoto, 0, 1, 1, 1}}, {"go to 2, empty", {PageGoto, 0, 1, 2, 0}},
                  {"go to the last", {PageGoto, 400, 1, 2, 2}}, {"go past the last", {PageGoto, 400, 1, 3, 0}},
                  {"search", {PageSearch, 0, 3, 0, 1}}, {"refresh", {PageRefresh, 401, 3, 0, 3}},
-                 {"refresh of a page gone", {PageRefresh, 399, 3, 0, 0}}})
+                 {"refresh of a page gone", {PageRefresh, 399, 3, 0, 2}},
+                 {"refresh of a page emptied exactly", {PageRefresh, 400, 3, 0, 2}}, {"go to -1", {PageGoto, 401, 2, -1, 0}}})
             QTest::newRow(tag) << c;
     }
     void requestedPage()
