@@ -122,6 +122,16 @@ private slots:
             errors << UnusablePathError(paths);
         QCOMPARE(errors, QStringList({"", "", "no such file or folder: " + gone, "no such file or folder: ",
                                       "neither a folder nor a regular file: /dev/null"}));
+        // A folder without permissions: root may read every folder, so the check runs as nobody then.
+        QTemporaryDir temporary;
+        const QString closed = temporary.filePath("closed");
+        QVERIFY(::chmod(QFile::encodeName(temporary.path()).constData(), 0711) == 0);
+        QVERIFY(QDir().mkdir(closed) && ::chmod(QFile::encodeName(closed).constData(), 0) == 0);
+        const bool root = ::geteuid() == 0;
+        QVERIFY(!root || ::setresuid(65534, 65534, 0) == 0);
+        const QString error = UnusablePathError({closed});
+        QVERIFY(!root || ::setresuid(0, 0, 0) == 0);
+        QCOMPARE(error, "cannot read the folder: " + closed);
     }
 
     // However few descriptors the program may open, it lists every recording or fails with status 1 and
