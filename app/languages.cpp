@@ -2,7 +2,6 @@
 
 #include "import/recordingopen.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,16 +34,6 @@ QString LanguageKey()
 }
 
 } // namespace
-
-QString LanguageFolder()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/LanguageConfig");
-}
-
-QString SettingsFilePath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Settings.ini");
-}
 
 bool ListLanguageFiles(const QString &folder, QStringList &paths)
 {
@@ -102,7 +91,8 @@ void WriteLanguageID(const QString &settingsPath, const QString &identifier)
     const QTemporaryDir scratch;
     const QString copyPath = scratch.filePath(QStringLiteral("Settings.ini"));
     if (entry.isSymLink() || !scratch.isValid()
-        || (entry.exists() && !CopySettingsInto(settingsPath, copyPath)))
+        || (entry.exists() && !CopySettingsInto(settingsPath, copyPath))
+        || !QDir().mkpath(entry.path()))
         return;
     QSettings settings(copyPath, QSettings::IniFormat);
     settings.setValue(LanguageKey(), identifier);

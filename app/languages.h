@@ -4,10 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// The catalogs beside the executable and the choice among them.
-
-QString LanguageFolder();
-QString SettingsFilePath();
+// The catalogs and the choice among them.
 
 // The "*.qm" files of the folder, files only, in case-sensitive name order, as
 // full paths. False when the folder is missing or holds none.

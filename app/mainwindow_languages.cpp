@@ -1,5 +1,6 @@
 #include "app/languages.h"
 #include "app/mainwindow.h"
+#include "store/programfolders.h"
 
 #include <QApplication>
 

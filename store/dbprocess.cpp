@@ -1,10 +1,14 @@
 #include "store/dbprocess.h"
 
+#include "store/programfolders.h"
 #include "store/schema.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QThread>
 
@@ -23,6 +27,14 @@ QString NameAfter(const Clock &clock, const QString &takenName)
     return name;
 }
 
+// A lock held by a running copy only: never taken for stale by its age.
+std::unique_ptr<QLockFile> DatabaseLock(const QString &databasePath)
+{
+    auto lock = std::make_unique<QLockFile>(databasePath + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
 } // namespace
 
 DbProcess::DbProcess(QObject *parent)
@@ -30,9 +42,17 @@ DbProcess::DbProcess(QObject *parent)
 {
 }
 
+DbProcess::~DbProcess() = default;
+
 bool DbProcess::InitDatabase()
 {
-    m_path = CreateWorkingDatabaseFile(QCoreApplication::applicationDirPath());
+    const QString folder = WorkingDatabaseFolder();
+    if (KeepsFilesBeside(QCoreApplication::applicationDirPath())) {
+        m_path = CreateWorkingDatabaseFile(folder);
+    } else if (QDir().mkpath(folder)) {
+        RemoveAbandonedDatabases(folder);
+        m_path = CreateWorkingDatabaseFile(folder, &QDateTime::currentDateTime, &m_lock);
+    }
     if (m_path.isEmpty())
         return false;
     m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
@@ -50,6 +70,7 @@ bool DbProcess::CloseDatabase()
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
     if (!m_path.isEmpty())
         QFile::remove(m_path);
+    m_lock.reset();
     return true;
 }
 
@@ -59,17 +80,47 @@ QString WorkingDatabaseName()
         .databaseName();
 }
 
-QString CreateWorkingDatabaseFile(const QString &folder, const Clock &clock)
+QString CreateWorkingDatabaseFile(const QString &folder, const Clock &clock,
+                                  std::unique_ptr<QLockFile> *lock)
 {
     QString name;
     for (int attempt = 0; attempt < kNamesTried; ++attempt) {
         name = NameAfter(clock, name);
         const QString path = folder + QLatin1Char('/') + name;
+        if (lock) {
+            *lock = DatabaseLock(path);
+            if (!(*lock)->tryLock(0))
+                continue;
+        }
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
+        if (lock)
+            lock->reset();
         if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
             return QString();
     }
     return QString();
+}
+
+// A run takes its lock before it makes its database, so a database seen here
+// whose lock can be taken belongs to no running copy.
+void RemoveAbandonedDatabases(const QString &folder)
+{
+    static const QRegularExpression workingFile(
+        QStringLiteral("^(\\d{15})(-journal|\\.lock)?$"));
+    QStringList databases;
+    for (const QString &entry : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = workingFile.match(entry);
+        if (match.hasMatch() && !databases.contains(match.captured(1)))
+            databases << match.captured(1);
+    }
+    for (const QString &name : qAsConst(databases)) {
+        const QString path = folder + QLatin1Char('/') + name;
+        const std::unique_ptr<QLockFile> lock = DatabaseLock(path);
+        if (!lock->tryLock(0))
+            continue;
+        QFile::remove(path);
+        QFile::remove(path + QStringLiteral("-journal"));
+    }
 }

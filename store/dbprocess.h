@@ -6,15 +6,22 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
-// The per-run working database: a new SQLite file beside the executable,
+class QLockFile;
+
+// The per-run working database: a new SQLite file in WorkingDatabaseFolder(),
 // registered as the default connection, removed again at the end of the run.
+// In the user's cache folder, which the user's runs share, each run holds the
+// lock "<database>.lock" while it runs, and a start first removes the
+// databases of runs that ended without removing theirs.
 class DbProcess : public QObject
 {
     Q_OBJECT
 
 public:
     explicit DbProcess(QObject *parent = nullptr);
+    ~DbProcess() override;
 
     bool InitDatabase();
     bool CloseDatabase();
@@ -22,6 +29,7 @@ public:
 private:
     QSqlDatabase m_database;
     QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
 };
 
 // The file of the default connection: the working database.
@@ -32,6 +40,12 @@ using Clock = std::function<QDateTime()>;
 // Creates a new, empty working database file in folder, named by the time
 // that clock gives (WorkingDatabaseFileName); never a file that exists
 // already: when the name is taken, the next millisecond's name is tried.
-// The file's path, or empty when none could be created.
+// With lock, the name's lock is taken before the file is made and kept in
+// *lock. The file's path, or empty when none could be created.
 QString CreateWorkingDatabaseFile(const QString &folder,
-                                  const Clock &clock = &QDateTime::currentDateTime);
+                                  const Clock &clock = &QDateTime::currentDateTime,
+                                  std::unique_ptr<QLockFile> *lock = nullptr);
+
+// Removes the working databases of folder (with their journals and locks)
+// whose lock no running copy holds.
+void RemoveAbandonedDatabases(const QString &folder);

@@ -7,6 +7,7 @@
 
 #include "app/appresources.h"
 #include "app/languages.h"
+#include "store/programfolders.h"
 #include "app/mainwindow.h"
 #include "app/version.h"
 #include "import/importrecordfile.h"
