@@ -48,6 +48,10 @@ public:
     // What Export copies each recording with.
     void SetRecordingCopier(const RecordingCopier &copy) { m_copyRecording = copy; }
 
+    // Adds a folder (folderMode) or a recording to the tree, as Import does
+    // with what its dialog chose.
+    void ImportRecordingPath(const QString &path, bool folderMode);
+
 signals:
     void CloseTipDlg_signals();
 

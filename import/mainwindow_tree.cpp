@@ -73,8 +73,11 @@ void MainWindow::on_pbtn_ImportFile_clicked()
     dialog.SetPathChooser(m_choosePath);
     if (dialog.exec() != 1)
         return;
-    const QString path = dialog.GetSelectPath();
-    const bool folderMode = dialog.GetSelectMode() == 1;
+    ImportRecordingPath(dialog.GetSelectPath(), dialog.GetSelectMode() == 1);
+}
+
+void MainWindow::ImportRecordingPath(const QString &path, bool folderMode)
+{
     const QFileInfo info(path);
     if (!info.exists() || (folderMode ? !info.isDir() : !info.isFile())) {
         MsgTipWidthSingleBtn::ShowTip(tr("Import"),

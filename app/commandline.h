@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+class QCoreApplication;
+
+// The program's own options: --help and --version print their text and end
+// the program; an unknown option is said and ends it with status 1. The
+// paths given (folders or recordings to import at start), made absolute.
+QStringList ParseCommandLine(const QCoreApplication &application);
