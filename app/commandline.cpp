@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-QStringList ParseCommandLine(const QCoreApplication &application)
+QStringList ParseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -15,7 +15,7 @@ QStringList ParseCommandLine(const QCoreApplication &application)
         QStringLiteral("path"),
         QCoreApplication::translate("main", "A folder or a recording to import at start."),
         QStringLiteral("[path...]"));
-    parser.process(application);
+    parser.process(arguments);
     QStringList paths;
     for (const QString &path : parser.positionalArguments())
         paths << QDir::cleanPath(QDir::current().absoluteFilePath(path));

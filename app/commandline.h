@@ -2,9 +2,8 @@
 
 #include <QStringList>
 
-class QCoreApplication;
-
-// The program's own options: --help and --version print their text and end
-// the program; an unknown option is said and ends it with status 1. The
-// paths given (folders or recordings to import at start), made absolute.
-QStringList ParseCommandLine(const QCoreApplication &application);
+// The program's own options, in arguments (the program's name first):
+// --help and --version print their text and end the program; an unknown
+// option is said and ends it with status 1. The paths given (folders or
+// recordings to import at start), made absolute.
+QStringList ParseCommandLine(const QStringList &arguments);

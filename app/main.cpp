@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(ProgramVersion());
-    const QStringList paths = ParseCommandLine(application);
+    const QStringList paths = ParseCommandLine(QCoreApplication::arguments());
     RegisterResources();
     EndOnTerminationSignals(&application);
     QApplication::setStyle(new ProxyStyle(nullptr));

@@ -2,6 +2,7 @@
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
 // the version text, the tree paths and the player's texts and seeking.
 
+#include "app/commandline.h"
 #include "app/languages.h"
 #include "app/version.h"
 #include "import/treepaths.h"
@@ -144,8 +145,8 @@ private slots:
 };
 
 // The language chosen at start and kept in Settings.ini, the tree paths, the
-// catalogs listed and their names, the version text, the playing time and
-// the slider's seeking.
+// catalogs listed and their names, the version text, the paths given on the
+// command line, the playing time and the slider's seeking.
 void TestGuiRules::calls_data()
 {
     QTest::addColumn<Call>("call");
@@ -192,6 +193,11 @@ void TestGuiRules::calls_data()
     CALL_ROW("catalog without an identifier", NameAndIdentifier("NameOnly.qm"), "Français|");
     CALL_ROW("catalog without a name", NameAndIdentifier("IdOnly.qm"), "|0410");
     CALL_ROW("no catalog file", NameAndIdentifier("Missing.qm"), "|");
+    const QString here = QDir::currentPath();
+    CALL_ROW("no path given", ParseCommandLine({"Ovelia"}).join('|'), "");
+    CALL_ROW("paths made absolute and clean", ParseCommandLine({"Ovelia", "calls/", "/srv/rec/../a.wav", "."}).join('|'),
+             here + "/calls|/srv/a.wav|" + here);
+    CALL_ROW("a path after --", ParseCommandLine({"Ovelia", "--", "-odd.wav"}).join('|'), here + "/-odd.wav");
     CALL_ROW("played 0", PlayTimeText(0), "00:00:00");
     CALL_ROW("played 59.999 s", PlayTimeText(59999), "00:00:59");
     CALL_ROW("played 1 min", PlayTimeText(60000), "00:01:00");
