@@ -31,6 +31,10 @@ RenameDialog::RenameDialog(QWidget *parent)
     new TitleStripDrag(this, kDialogStripHeight);
     ui->ledt_Rename->setValidator(
         new QRegExpValidator(QRegExp(QString::fromLatin1(kAllowedName)), ui->ledt_Rename));
+    // Enter in the name field presses Yes.
+    for (QPushButton *button : {ui->pbtn_Cancel, ui->pbtn_RenameClose})
+        button->setAutoDefault(false);
+    ui->pbtn_OK->setDefault(true);
     InitStyle();
 }
 
@@ -39,6 +43,8 @@ RenameDialog::~RenameDialog() = default;
 void RenameDialog::ShowName()
 {
     ui->ledt_Rename->setText(VisibleName(QFileInfo(m_oldPath).completeBaseName()));
+    ui->ledt_Rename->selectAll();
+    ui->ledt_Rename->setFocus();
 }
 
 void RenameDialog::on_pbtn_OK_clicked()

@@ -61,11 +61,12 @@ QString RenameRow(MainWindow *window, int row, const QString &name,
     AnswerModal("RenameDialog", [&](QDialog *dialog) {
         auto *field = Child<QLineEdit>(dialog, "ledt_Rename");
         shown = field->text();
-        if (!name.isNull()) {
-            field->selectAll();
+        // The field opens focused with the name selected; Enter presses Yes.
+        QCOMPARE(dialog->focusWidget(), field);
+        QCOMPARE(field->selectedText(), shown);
+        if (!name.isNull())
             QTest::keyClicks(field, name);
-        }
-        Click(dialog, "pbtn_OK");
+        QTest::keyClick(field, Qt::Key_Return);
         if (afterOk)
             afterOk();
         if (dialog->isVisible())
@@ -117,11 +118,14 @@ void RemoveTreeItem(QTreeWidgetItem *item, bool confirm)
 {
     if (!item)
         return QTest::qFail("no such tree item", __FILE__, __LINE__);
-    const QPoint pos = PointOnItem(item);
     AnswerModal("MessageTip", [confirm](QDialog *dialog) { Click(dialog, confirm ? "pbtn_OK" : "pbtn_Cancel"); },
-                [item, pos] {
-                    ChooseFromMenu({"Delete"}, [item, pos] { emit item->treeWidget()->customContextMenuRequested(pos); });
-                });
+                [item] { ChooseTreeItemMenuEntry(item, "Delete"); });
+}
+
+void ChooseTreeItemMenuEntry(QTreeWidgetItem *item, const QString &entry)
+{
+    const QPoint pos = PointOnItem(item);
+    ChooseFromMenu({entry}, [item, pos] { emit item->treeWidget()->customContextMenuRequested(pos); });
 }
 
 void ClickCell(MainWindow *window, int row, int column, bool twice)

@@ -15,7 +15,7 @@ void ImportPath(MainWindow *window, const QString &path, bool folderMode = true)
 void ExportTo(MainWindow *window, const QString &folder, const std::function<void()> &chosen = {});
 // Delete, its question answered with Delete.
 void DeleteChecked(MainWindow *window);
-// The row's Rename entry, the name typed over the field (unless null), OK,
+// The row's Rename entry, the name typed over the field (unless null), Enter,
 // then afterOk, and Cancel if the dialog is still open; returns the field's
 // text as the dialog showed it.
 QString RenameRow(MainWindow *window, int row, const QString &name,
@@ -30,6 +30,7 @@ QTreeWidgetItem *ChildNamed(QTreeWidgetItem *parent, const QString &text);
 void ClickTreeItem(QTreeWidgetItem *item);
 // The item's menu, Delete, and the question answered with Delete or Cancel.
 void RemoveTreeItem(QTreeWidgetItem *item, bool confirm = true);
+void ChooseTreeItemMenuEntry(QTreeWidgetItem *item, const QString &entry);
 
 // A click (or a double click) on a cell of the record table; column 0 checks.
 void ClickCell(MainWindow *window, int row, int column = 0, bool twice = false);
