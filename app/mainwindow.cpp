@@ -62,6 +62,7 @@ void MainWindow::InitShortcuts()
     bind(Qt::Key_Delete, &MainWindow::on_pbtn_Del_clicked);
     bind(Qt::Key_PageUp, &MainWindow::on_pbtn_PrePage_clicked);
     bind(Qt::Key_PageDown, &MainWindow::on_pbtn_NextPage_clicked);
+    bind(Qt::Key_F5, &MainWindow::RefreshCurrentItem);
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
         ui->ledt_KeyWord->setFocus(Qt::ShortcutFocusReason);
         ui->ledt_KeyWord->selectAll();

@@ -16,6 +16,7 @@
 #include <QModelIndex>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QTranslator>
 #include <memory>
 
@@ -47,6 +48,8 @@ public:
     void SetPathChooser(const PathChooser &chooser) { m_choosePath = chooser; }
     // What Export copies each recording with.
     void SetRecordingCopier(const RecordingCopier &copy) { m_copyRecording = copy; }
+    // What End Date and End Time follow until the user changes them.
+    void SetClock(const Clock &clock);
 
     // Adds a folder (folderMode) or a recording to the tree, as Import does
     // with what its dialog chose.
@@ -64,6 +67,7 @@ private slots:
     void RightMenuToRename();
     void TreeClick_rightMenu(QPoint pos);
     void RightMenuToDelTreeItem();
+    void RefreshCurrentItem();
     void TreeWidgetItemClicked(QTreeWidgetItem *item, int column);
     void LanguageChanged();
     void ListNumberChanged();
@@ -113,9 +117,11 @@ private:
     void RunWorkerJob();
     void ShowScanResult(const ScanResult &result);
     void ForgetRemovedItems(const QTreeWidgetItem *removed);
+    void RescanItem(QTreeWidgetItem *item);
 
     // Record list
     void InitSearchWidgets();
+    void FollowClockInEnd();
     void InitTableView();
     void UpdatePageInfo();
     bool LoadPage(PageLoadMode mode);
@@ -187,9 +193,16 @@ private:
     QString m_languageID;
     QMenu *m_treeMenu = nullptr;
     QAction *m_deleteTreeAction = nullptr;
+    QAction *m_refreshTreeAction = nullptr;
     int m_nextTreeNodeID = 0;
     QTreeWidgetItem *m_lastClickedItem = nullptr;
     QTreeWidgetItem *m_rightClickedItem = nullptr;
     PathChooser m_choosePath = ChoosePathInDialog;
     RecordingCopier m_copyRecording = CopyRecording;
+    Clock m_clock = &QDateTime::currentDateTime;
+    // End Date and End Time show the clock's time until the user edits them.
+    bool m_endFollowsClock = true;
+    // The list shows what Search found, not the whole scan.
+    bool m_listingIsSearch = false;
+    QTimer m_endClockTimer;
 };

@@ -107,6 +107,7 @@ void MainWindow::RetranslateOutsideForm()
     m_playAction->setText(tr("Play"));
     m_renameAction->setText(tr("ReName"));
     m_deleteTreeAction->setText(tr("Delete"));
+    m_refreshTreeAction->setText(tr("Refresh"));
     RetranslateFilterBox(ui->comBox_CallType, CallTypeFilterItems());
     RetranslateFilterBox(ui->comBox_RecordType, RecordTypeFilterItems());
 }

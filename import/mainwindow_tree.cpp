@@ -26,11 +26,15 @@ void MainWindow::InitTreeAndThread()
 
     m_treeMenu = new QMenu;
     m_deleteTreeAction = new QAction(tr("Delete"), this);
+    m_refreshTreeAction = new QAction(tr("Refresh"), this);
+    m_treeMenu->addAction(m_refreshTreeAction);
     m_treeMenu->addAction(m_deleteTreeAction);
     ui->treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->treeWidget, &QTreeWidget::customContextMenuRequested, this,
             &MainWindow::TreeClick_rightMenu);
     connect(m_deleteTreeAction, &QAction::triggered, this, &MainWindow::RightMenuToDelTreeItem);
+    connect(m_refreshTreeAction, &QAction::triggered, this,
+            [this] { RescanItem(m_rightClickedItem); });
     connect(ui->treeWidget, &QTreeWidget::itemClicked, this, &MainWindow::TreeWidgetItemClicked);
 }
 
@@ -120,6 +124,26 @@ void MainWindow::TreeWidgetItemClicked(QTreeWidgetItem *item, int column)
     m_lastClickedItem = item;
     if (!LoadImportPath(GetItemPath(item), TreeNodeNumber(item)))
         FindOverAndDisplayToTable();
+}
+
+void MainWindow::RefreshCurrentItem()
+{
+    RescanItem(m_lastClickedItem);
+}
+
+// Scans the item's path again, as a click on another item would; a list
+// that showed a search shows the search's fields' search again.
+void MainWindow::RescanItem(QTreeWidgetItem *item)
+{
+    if (!item || IsPlaying())
+        return;
+    const bool searched = m_listingIsSearch;
+    m_lastClickedItem = item;
+    ui->treeWidget->setCurrentItem(item);
+    if (!LoadImportPath(GetItemPath(item), TreeNodeNumber(item)))
+        FindOverAndDisplayToTable();
+    else if (searched)
+        on_pbtn_Search_clicked();
 }
 
 QString MainWindow::GetItemPath(QTreeWidgetItem *item) const

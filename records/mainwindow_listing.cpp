@@ -44,11 +44,32 @@ void MainWindow::InitSearchWidgets()
     ui->dateEdit_Begin->setCalendarPopup(true);
     ui->dateEdit_End->setDateRange(kFirstSearchDate, kLastSearchDate);
     ui->dateEdit_End->setCalendarPopup(true);
-    ui->dateEdit_End->setDate(QDate::currentDate());
-    ui->timeEdit_End->setTime(QTime::currentTime());
+    FollowClockInEnd();
+    const auto editedByUser = [this] { m_endFollowsClock = false; };
+    connect(ui->dateEdit_End, &QDateEdit::dateChanged, this, editedByUser);
+    connect(ui->timeEdit_End, &QTimeEdit::timeChanged, this, editedByUser);
+    connect(&m_endClockTimer, &QTimer::timeout, this, &MainWindow::FollowClockInEnd);
+    m_endClockTimer.start(1000);
     FillFilterBox(ui->comBox_CallType, CallTypeFilterItems());
     FillFilterBox(ui->comBox_RecordType, RecordTypeFilterItems());
     ui->ledt_ID->setValidator(new QIntValidator(0, 99999999, this));
+}
+
+void MainWindow::SetClock(const Clock &clock)
+{
+    m_clock = clock;
+    FollowClockInEnd();
+}
+
+void MainWindow::FollowClockInEnd()
+{
+    if (!m_endFollowsClock)
+        return;
+    const QDateTime now = m_clock();
+    const QSignalBlocker dateBlocker(ui->dateEdit_End);
+    const QSignalBlocker timeBlocker(ui->timeEdit_End);
+    ui->dateEdit_End->setDate(now.date());
+    ui->timeEdit_End->setTime(now.time());
 }
 
 void MainWindow::InitTableView()
@@ -183,6 +204,7 @@ void MainWindow::on_pbtn_Search_clicked()
 {
     if (IsPlaying())
         return;
+    FollowClockInEnd();
     SearchFilter filter;
     filter.start = SearchBound(ui->dateEdit_Begin, ui->timeEdit_Begin);
     filter.end = SearchBound(ui->dateEdit_End, ui->timeEdit_End);
@@ -196,6 +218,7 @@ void MainWindow::on_pbtn_Search_clicked()
     filter.callTypeIndex = ui->comBox_CallType->currentIndex();
     filter.keyword = ui->ledt_KeyWord->text();
     StartListing(BuildSearchStatements(filter));
+    m_listingIsSearch = true;
     LoadPage(PageSearch);
     UpdatePageInfo();
     RefreshPlayList();
@@ -204,6 +227,7 @@ void MainWindow::on_pbtn_Search_clicked()
 void MainWindow::FindOverAndDisplayToTable()
 {
     StartListing(ListingStatements{QString(), AllRecordsCountStatement(), m_checkedCountStatement});
+    m_listingIsSearch = false;
     ShowListingPage(1);
     m_checkedCount = 0;
     UpdatePageInfo();

@@ -263,6 +263,10 @@
         <translation>%1 entries left out: their names are not valid!</translation>
     </message>
     <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
         <source>The files were deleted, but the list could not be updated!</source>
         <translation>The files were deleted, but the list could not be updated!</translation>
     </message>

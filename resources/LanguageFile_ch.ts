@@ -263,6 +263,10 @@
         <translation>已略去 %1 个条目：其名称无效！</translation>
     </message>
     <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
         <source>The files were deleted, but the list could not be updated!</source>
         <translation>文件已删除，但列表无法更新！</translation>
     </message>

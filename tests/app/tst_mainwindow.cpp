@@ -8,7 +8,9 @@
 #include "tests/support/recordingfixture.h"
 #include "tests/support/windowdriver.h"
 
+#include <QLineEdit>
 #include <QSqlQuery>
+#include <QTimeEdit>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -42,6 +44,8 @@ private slots:
     void checkMarksSelectAllAndInvert();
     void deleteCountsOnlyRemovedFiles();
     void refusesListChangesWhilePlaying();
+    void listFollowsTheDay_data();
+    void listFollowsTheDay();
 
 private:
     QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
@@ -251,6 +255,53 @@ void TestMainWindow::refusesListChangesWhilePlaying()
     QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), kWaitMs);
     ClickButton(m_window.get(), "pbtn_SelectAll");
     QCOMPARE(Checked(), QString("6"));
+}
+
+void TestMainWindow::listFollowsTheDay_data()
+{
+    QTest::addColumn<QString>("step"); // what the user does once the call is on disk
+    QTest::addColumn<QStringList>("listed");
+    const QStringList all{"x.wav", "it's 1.wav", "2.wav", "3.wav", "4.wav", "5.wav"};
+    const QStringList withNew = QStringList(all) << "new.wav";
+    QTest::newRow("listed, Search, End untouched") << "listed, search" << withNew;
+    QTest::newRow("listed, Search, End Time edited") << "listed, edit end, search" << all;
+    QTest::newRow("F5") << "F5" << withNew;
+    QTest::newRow("F5 after a search by name") << "search new, F5" << QStringList{"new.wav"};
+    QTest::newRow("the tree's Refresh") << "refresh" << withNew;
+}
+
+// A call starts an hour after the window opened, by the window's clock, and
+// its recording is on disk before the list (listed) or after it, when the
+// user searches or rescans.
+void TestMainWindow::listFollowsTheDay()
+{
+    QFETCH(QString, step);
+    QDateTime now = QDateTime::currentDateTime();
+    m_window->SetClock([&now] { return now; });
+    const QDateTime call = now.addSecs(3540);
+    RecordingFields fields;
+    std::tie(fields.year, fields.month, fields.day) = std::tuple(quint8(call.date().year() - 2000), quint8(call.date().month()), quint8(call.date().day()));
+    std::tie(fields.hour, fields.minute, fields.second) = std::tuple(quint8(call.time().hour()), quint8(call.time().minute()), quint8(call.time().second()));
+    QVERIFY(!step.startsWith("listed") || WriteRecording(Rec("new.wav"), fields));
+    ImportAndList();
+    if (step.contains("edit end"))
+        QTest::keyClick(m_window->findChild<QTimeEdit *>("timeEdit_End"), Qt::Key_Down);
+    if (step.startsWith("search new")) {
+        m_window->findChild<QLineEdit *>("ledt_KeyWord")->setText("new");
+        ClickButton(m_window.get(), "pbtn_Search");
+    }
+    now = now.addSecs(3600);
+    QVERIFY(step.startsWith("listed") || WriteRecording(Rec("new.wav"), fields));
+    if (step.endsWith("search"))
+        ClickButton(m_window.get(), "pbtn_Search");
+    if (step.endsWith("F5")) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_F5);
+    }
+    if (step == "refresh")
+        ChooseTreeItemMenuEntry(Top(), "Refresh");
+    QTEST(Names(), "listed");
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)
