@@ -218,13 +218,15 @@ private slots:
 
     void endingEarlyRemovesTheWorkingFolder_data()
     {
-        QTest::addColumn<Ending>("ending"); QTest::addColumn<int>("signal"); QTest::addColumn<QString>("errors");
+        QTest::addColumn<Ending>("ending"); QTest::addColumn<QStringList>("starter"); QTest::addColumn<int>("signal"); QTest::addColumn<QString>("errors");
         for (const auto &[name, signal] : {std::pair("SIGTERM", SIGTERM), {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}})
-            QTest::addRow("%s while scanning", name) << Ending::SignalScanning << signal << QString();
-        QTest::newRow("SIGTERM while reporting") << Ending::SignalReporting << SIGTERM << QString();
-        QTest::newRow("SIGINT while reporting") << Ending::SignalReporting << SIGINT << QString();
-        QTest::newRow("reader gone") << Ending::ReaderGone << 0 << "ovelia-scan: cannot write the report: Broken pipe\n";
-        QTest::newRow("file size limit") << Ending::FileSizeLimit << 0
+            QTest::addRow("%s while scanning", name) << Ending::SignalScanning << QStringList() << signal << QString();
+        QTest::newRow("SIGTERM while reporting") << Ending::SignalReporting << QStringList() << SIGTERM << QString();
+        QTest::newRow("SIGINT while reporting") << Ending::SignalReporting << QStringList() << SIGINT << QString();
+        QTest::newRow("reader gone") << Ending::ReaderGone << QStringList() << SIGPIPE << QString();
+        QTest::newRow("reader gone, SIGPIPE ignored by the starter") << Ending::ReaderGone << QStringList{"/bin/sh", "-c", "trap '' PIPE && exec \"$@\"", "sh"}
+                                                                     << 0 << "ovelia-scan: cannot write the report: Broken pipe\n";
+        QTest::newRow("file size limit") << Ending::FileSizeLimit << QStringList{"prlimit", "--fsize=40000"} << 0
                                          << "ovelia-scan: cannot store the records in the working database in %1: disk I/O error\n";
     }
     // The report goes into a FIFO not read: once the pipe is full the program waits there until ended. The long folder given
@@ -232,7 +234,7 @@ private slots:
     // in, and no report has begun. No working file is left.
     void endingEarlyRemovesTheWorkingFolder()
     {
-        QFETCH(Ending, ending); QFETCH(int, signal); QFETCH(QString, errors);
+        QFETCH(Ending, ending); QFETCH(QStringList, starter); QFETCH(int, signal); QFETCH(QString, errors);
         QTemporaryDir temporary;
         const QString work = temporary.filePath("work"), fifo = temporary.filePath("report");
         QVERIFY(QDir().mkpath(work) && ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
@@ -240,9 +242,8 @@ private slots:
         QVERIFY(reader >= 0);
         QProcess process;
         process.setStandardOutputFile(fifo);
-        const bool limited = ending == Ending::FileSizeLimit;
-        Start(process, (limited ? QStringList{"--fsize=40000", QCoreApplication::applicationDirPath() + "/ovelia-scan"} : QStringList())
-                  + QVector<QString>(ending == Ending::SignalScanning ? 20 : 1, m_long.path()).toList(), work, limited ? "prlimit" : "");
+        const QStringList paths = QVector<QString>(ending == Ending::SignalScanning ? 20 : 1, m_long.path()).toList();
+        Start(process, starter.isEmpty() ? paths : QStringList(starter.mid(1)) << QCoreApplication::applicationDirPath() + "/ovelia-scan" << paths, work, starter.value(0));
         QVERIFY2(process.waitForStarted(10000), "ovelia-scan not started within 10 s");
         int buffered = 0;
         const auto scanning = [&work] {

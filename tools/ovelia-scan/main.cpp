@@ -95,8 +95,9 @@ void RemoveWorkFiles()
 #endif
 }
 
-// Interrupted or terminated: the working folder goes, then the program ends
-// by the signal as it would have without the handler.
+// Interrupted, terminated, hung up or left by its reader: the working folder
+// goes, then the program ends by the signal as it would have without the
+// handler.
 extern "C" void EndBySignal(int signalNumber)
 {
     const int interruptedErrno = errno;
@@ -106,25 +107,35 @@ extern "C" void EndBySignal(int signalNumber)
     std::raise(signalNumber);
 }
 
+// A signal that whoever started the program ignores stays ignored: nohup's
+// SIGHUP, or a SIGPIPE that its starter wants to see as a failed write.
+void EndBySignalUnlessIgnored(int signalNumber)
+{
+    if (std::signal(signalNumber, SIG_IGN) != SIG_IGN)
+        std::signal(signalNumber, EndBySignal);
+}
+
+// SIGPIPE among them: a reader that goes away, as `| head` does, ends the
+// program as it ends any writer, with no word on standard error.
 void RemoveWorkFolderOnSignals(const QString &folder)
 {
     const QString database = ReportDatabaseName(folder);
     g_workFiles = {QFile::encodeName(database).toStdString(),
                    QFile::encodeName(database + QStringLiteral("-journal")).toStdString(),
                    QFile::encodeName(folder).toStdString()};
-    std::signal(SIGINT, EndBySignal);
-    std::signal(SIGTERM, EndBySignal);
+    EndBySignalUnlessIgnored(SIGINT);
+    EndBySignalUnlessIgnored(SIGTERM);
 #ifndef Q_OS_WIN
-    std::signal(SIGHUP, EndBySignal);
+    EndBySignalUnlessIgnored(SIGHUP);
+    EndBySignalUnlessIgnored(SIGPIPE);
 #endif
 }
 
-// A reader that goes away, or a file grown past its limit, makes the write
-// fail instead of ending the program, so that the working folder is removed.
-void FailWritesInsteadOfSignals()
+// A file grown past its limit makes the write fail instead of ending the
+// program, so that the working folder is removed.
+void FailWritesPastTheFileSizeLimit()
 {
 #ifndef Q_OS_WIN
-    std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
@@ -153,7 +164,7 @@ int ScanAndPrint(const ScanOptions &options)
     };
 
     MakeStandardOutputBinary();
-    FailWritesInsteadOfSignals();
+    FailWritesPastTheFileSizeLimit();
     QFile out;
     const QTemporaryDir workFolder;
     ScanOutcome outcome;

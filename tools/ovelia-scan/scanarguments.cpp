@@ -65,7 +65,8 @@ QString ScanUsage()
         "\n"
         "Exit status: 0 done, 1 the working database or the output failed,\n"
         "2 bad arguments, or a PATH that does not exist, is neither a folder nor a\n"
-        "regular file, or is a folder that cannot be read.\n");
+        "regular file, or is a folder that cannot be read. A reader that goes away\n"
+        "ends the program by SIGPIPE, as it ends other writers.\n");
 }
 
 QString UnusablePathError(const QStringList &paths)
