@@ -200,6 +200,8 @@ private slots:
                "ovelia-scan: left out, its name is not valid in the file-name encoding: %1/third/\\xef\\xbb\\xbfx.wav\n";
         QTest::newRow("temporary folder a file") << QStringList{"TMPDIR=@first/broken.wav", "@first"} << 1
                                                  << "ovelia-scan: cannot make the working database in %1/first/broken.wav\n";
+        QTest::newRow("temporary folder missing") << QStringList{"TMPDIR=/nonexistent", "@first"} << 1
+                                                  << "ovelia-scan: cannot make the working database in /nonexistent\n";
     }
     // Standard error holds the refusals only; the working folder goes away and nothing in the archive changes.
     void runs()
@@ -225,7 +227,7 @@ private slots:
         QTest::newRow("SIGINT while reporting") << Ending::SignalReporting << QStringList() << SIGINT << QString();
         QTest::newRow("reader gone") << Ending::ReaderGone << QStringList() << SIGPIPE << QString();
         QTest::newRow("reader gone, SIGPIPE ignored by the starter") << Ending::ReaderGone << QStringList{"/bin/sh", "-c", "trap '' PIPE && exec \"$@\"", "sh"}
-                                                                     << 0 << "ovelia-scan: cannot write the report: Broken pipe\n";
+                                                                     << 0 << "ovelia-scan: cannot write the report to standard output: Broken pipe\n";
         QTest::newRow("file size limit") << Ending::FileSizeLimit << QStringList{"prlimit", "--fsize=40000"} << 0
                                          << "ovelia-scan: cannot store the records in the working database in %1: disk I/O error\n";
     }

@@ -55,9 +55,10 @@ void PrintError(const QString &message)
     PrintLine(QStringLiteral("ovelia-scan: ") + message);
 }
 
-QString FailureMessage(const ScanOutcome &outcome, const QFile &out)
+QString FailureMessage(const ScanOutcome &outcome, const QString &temporaryFolder,
+                       const QFile &out)
 {
-    const QString folder = QDir::toNativeSeparators(QDir::tempPath());
+    const QString folder = QDir::toNativeSeparators(temporaryFolder);
     switch (outcome.failure) {
     case ScanOutcome::DatabaseNotMade:
         return QStringLiteral("cannot make the working database in %1").arg(folder);
@@ -68,7 +69,8 @@ QString FailureMessage(const ScanOutcome &outcome, const QFile &out)
         return QStringLiteral("cannot read %1: %2")
             .arg(QDir::toNativeSeparators(outcome.unreadPath), qt_error_string(outcome.readError));
     default:
-        return QStringLiteral("cannot write the report: %1").arg(out.errorString());
+        return QStringLiteral("cannot write the report to standard output: %1")
+            .arg(out.errorString());
     }
 }
 
@@ -153,6 +155,40 @@ QString UndecodableArgumentError(int argc, char *argv[])
     return QString();
 }
 
+// Where the working folder is made: TMPDIR as it is named. QDir::tempPath()
+// is empty for a TMPDIR that names no folder, and a working folder made from
+// it would land in the root folder.
+QString TemporaryFolder()
+{
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return named.isEmpty() ? QStringLiteral("/tmp") : named;
+#endif
+}
+
+// The scan in a working folder of its own, made in temporaryFolder and
+// removed again; the report on standard output through out.
+ScanOutcome ScanInWorkFolder(const ScanOptions &options, const QString &temporaryFolder,
+                             QFile &out, const std::function<void(const QStringList &)> &progress)
+{
+    const QTemporaryDir workFolder(
+        QDir(temporaryFolder).filePath(QStringLiteral("ovelia-scan-XXXXXX")));
+    ScanOutcome outcome;
+    if (!out.open(stdout, QIODevice::WriteOnly)) {
+        outcome.failure = ScanOutcome::ReportNotWritten;
+    } else if (!workFolder.isValid()) {
+        outcome.failure = ScanOutcome::DatabaseNotMade;
+    } else {
+        RemoveWorkFolderOnSignals(workFolder.path());
+        outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
+    }
+    if (outcome.failure == ScanOutcome::None && !out.flush())
+        outcome.failure = ScanOutcome::ReportNotWritten;
+    return outcome;
+}
+
 int ScanAndPrint(const ScanOptions &options)
 {
     const bool showProgress = StandardErrorIsTerminal();
@@ -166,20 +202,13 @@ int ScanAndPrint(const ScanOptions &options)
     MakeStandardOutputBinary();
     FailWritesPastTheFileSizeLimit();
     QFile out;
-    const QTemporaryDir workFolder;
-    ScanOutcome outcome;
-    outcome.failure = ScanOutcome::DatabaseNotMade;
-    if (workFolder.isValid() && out.open(stdout, QIODevice::WriteOnly)) {
-        RemoveWorkFolderOnSignals(workFolder.path());
-        outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
-    }
-    if (outcome.failure == ScanOutcome::None && !out.flush())
-        outcome.failure = ScanOutcome::ReportNotWritten;
+    const QString temporaryFolder = TemporaryFolder();
+    const ScanOutcome outcome = ScanInWorkFolder(options, temporaryFolder, out, progress);
     for (const QByteArray &name : qAsConst(outcome.unlistedNames))
         PrintError(QStringLiteral("left out, its name is not valid in the file-name encoding: %1")
                        .arg(EscapedBytes(name)));
     if (outcome.failure != ScanOutcome::None) {
-        PrintError(FailureMessage(outcome, out));
+        PrintError(FailureMessage(outcome, temporaryFolder, out));
         return kFailed;
     }
     if (showProgress)
