@@ -97,6 +97,7 @@ private slots:
                  {"one path", {"a"}, "csv a"}, {"json, two paths", {"--format", "json", "a", "b"}, "json a b"},
                  {"csv with =", {"a", "--format=csv"}, "csv a"}, {"path like an option", {"--", "-x"}, "csv -x"},
                  {"help", {"a", "-h"}, "help"}, {"help, long, bad format", {"--help", "--format", "xml"}, "help"},
+                 {"version", {"a", "--version"}, "version"}, {"version, short, help", {"-v", "--help"}, "help"},
                  {"no path", {}, "no PATH given, see --help"}, {"json, no path", {"--format", "json"}, "no PATH given, see --help"},
                  {"bad format", {"--format", "xml", "a"}, "unknown format 'xml', use csv or json"},
                  {"format in capitals", {"--format", "JSON", "a"}, "unknown format 'JSON', use csv or json"},
@@ -110,7 +111,7 @@ private slots:
         QFETCH(QStringList, arguments); QFETCH(QString, parsed);
         const ScanOptions options = ParseScanArguments(QStringList("ovelia-scan") + arguments);
         const QString format = options.format == ReportFormat::Json ? "json" : "csv";
-        QCOMPARE(options.help ? "help" : !options.error.isEmpty() ? options.error : (QStringList(format) + options.paths).join(' '), parsed);
+        QCOMPARE(options.help ? "help" : options.version ? "version" : !options.error.isEmpty() ? options.error : (QStringList(format) + options.paths).join(' '), parsed);
     }
 
     // The first path of a list that names nothing, or nothing to scan.
@@ -182,7 +183,8 @@ private slots:
             ::unlink((QFile::encodeName(m_archive.path()) + name).constData());
     }
 
-    // "@" is the archive folder in the arguments, %1 in the outputs; a first "TMPDIR=..." sets the temporary folder.
+    // "@" is the archive folder in the arguments, %1 in the outputs; a first "TMPDIR=..." sets the temporary folder, a first
+    // ">FILE" the standard output.
     void runs_data()
     {
         QTest::addColumn<QStringList>("arguments"); QTest::addColumn<int>("exitCode"); QTest::addColumn<QString>("output");
@@ -191,6 +193,10 @@ private slots:
         QTest::newRow("folder, file, invalid file") << QStringList{"@second", "@first/deeper/call, \"one\".wav", "@first/broken.wav"} << 0 << kHeader + kLive + kOmega;
         QTest::newRow("json, no record") << QStringList{"--format", "json", "@first/broken.wav"} << 0 << "[\n]\n";
         QTest::newRow("help with a path") << QStringList{"--format", "json", "@first", "--help"} << 0 << ScanUsage();
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "ovelia-scan " OVELIA_VERSION "\n";
+        QTest::newRow("version, output full") << QStringList{">/dev/full", "-v"} << 1 << "ovelia-scan: cannot write to standard output: No space left on device\n";
+        QTest::newRow("report, output full") << QStringList{">/dev/full", "@first"} << 1
+                                             << "ovelia-scan: cannot write the report to standard output: No space left on device\n";
         QTest::newRow("missing path") << QStringList{"@first", "@missing"} << 2 << "ovelia-scan: no such file or folder: %1/missing\n";
         QTest::newRow("fifo") << QStringList{"@first", "@pipe"} << 2 << "ovelia-scan: neither a folder nor a regular file: %1/pipe\n";
         QTest::newRow("device") << QStringList{"/dev/null"} << 2 << "ovelia-scan: neither a folder nor a regular file: /dev/null\n";
@@ -210,6 +216,8 @@ private slots:
         QTemporaryDir temporary;
         arguments.replaceInStrings(QRegularExpression("^(TMPDIR=)?@"), "\\1" + m_archive.path() + "/");
         QProcess process;
+        if (arguments.value(0).startsWith('>'))
+            process.setStandardOutputFile(arguments.takeFirst().mid(1));
         Start(process, arguments, arguments.value(0).startsWith("TMPDIR=") ? arguments.takeFirst().mid(7) : temporary.path());
         QVERIFY2(process.waitForFinished(10000), "ovelia-scan not ended within 10 s");
         QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, exitCode);

@@ -189,6 +189,14 @@ ScanOutcome ScanInWorkFolder(const ScanOptions &options, const QString &temporar
     return outcome;
 }
 
+int PrintOnStandardOutput(const QString &text)
+{
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return 0;
+    PrintError(QStringLiteral("cannot write to standard output: %1").arg(qt_error_string(errno)));
+    return kFailed;
+}
+
 int ScanAndPrint(const ScanOptions &options)
 {
     const bool showProgress = StandardErrorIsTerminal();
@@ -223,10 +231,8 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
 
     const ScanOptions options = ParseScanArguments(QCoreApplication::arguments());
-    if (options.help) {
-        std::fputs(ScanUsage().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
+    if (options.help || options.version)
+        return PrintOnStandardOutput(options.help ? ScanUsage() : ScanVersion());
     QString error = options.error;
     if (error.isEmpty())
         error = UndecodableArgumentError(argc, argv);

@@ -23,9 +23,11 @@ ScanOptions ParseScanArguments(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show the usage."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version."));
     const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Report format."),
                                     QStringLiteral("csv|json"), QStringLiteral("csv"));
-    parser.addOptions({help, format});
+    parser.addOptions({help, version, format});
 
     ScanOptions options;
     if (!parser.parse(arguments)) {
@@ -33,7 +35,8 @@ ScanOptions ParseScanArguments(const QStringList &arguments)
         return options;
     }
     options.help = parser.isSet(help);
-    if (options.help)
+    options.version = parser.isSet(version);
+    if (options.help || options.version)
         return options;
     options.paths = parser.positionalArguments();
     const std::optional<ReportFormat> chosen = FormatNamed(parser.value(format));
@@ -57,6 +60,7 @@ QString ScanUsage()
         "  --format csv   CSV with a header line, RFC 4180 quoting, CRLF line ends (default)\n"
         "  --format json  one JSON array of objects, one object a line\n"
         "  -h, --help     show this text\n"
+        "  -v, --version  show the program's version\n"
         "\n"
         "Columns (CSV order, JSON keys): file_name, start_time, duration, calling_id,\n"
         "receive_id, radio_id, record_type, call_type, transmit_frequency,\n"
@@ -67,6 +71,11 @@ QString ScanUsage()
         "2 bad arguments, or a PATH that does not exist, is neither a folder nor a\n"
         "regular file, or is a folder that cannot be read. A reader that goes away\n"
         "ends the program by SIGPIPE, as it ends other writers.\n");
+}
+
+QString ScanVersion()
+{
+    return QStringLiteral("ovelia-scan " OVELIA_VERSION "\n");
 }
 
 QString UnusablePathError(const QStringList &paths)
