@@ -21,8 +21,8 @@ Q_DECLARE_METATYPE(Ending)
 Q_DECLARE_METATYPE(ReportFormat)
 
 // The CSV lines of the archive's valid recordings; %1 stands for the archive folder.
-static const QString kHeader = "file_name,start_time,duration,calling_id,receive_id,radio_id,record_type,call_type,"
-                               "transmit_frequency,receive_frequency,file_path,channel_type\r\n";
+static const QString kHeader = "file_name,time,duration,talker_id,call_id,radio_id,recording_type,call_type,"
+                               "receive_frequency,transmit_frequency,file_path,channel_type\r\n";
 static const QString kLive = "\"call, \"\"one\"\".wav\",2024-03-06 23:59:58,00:00:02,-,-,77,Live Record,-,-,-,\"%1/first/deeper/call, \"\"one\"\".wav\",1\r\n";
 static const QString k80 = "a_layout80.wav,2024-03-07 09:05:03,00:01:05,1001,2002,-,Call Record,Group Call,400100,410200,%1/first/a_layout80.wav,2\r\n";
 static const QString k85 = "b_layout85.wav,2024-03-07 09:05:03,01:02:05,1001,2002,77,Call Record,Private Call,-,-,%1/first/b_layout85.wav,3\r\n";
@@ -74,14 +74,14 @@ private slots:
     {
         QTest::addColumn<ReportFormat>("format"); QTest::addColumn<QStringList>("fields"); QTest::addColumn<QByteArray>("report");
         const QStringList fields{"a, \"b\".wav", "2024-03-07 09:05:03", "00:00:02", "-", "-", "77", "Live Record", "-", "-", "-", "/r/a\n.wav", "1"};
-        const QByteArray json = "{\"call_type\":\"-\",\"calling_id\":\"-\",\"channel_type\":\"1\",\"duration\":\"00:00:02\",\"file_name\":\"a, \\\"b\\\".wav\","
-                                "\"file_path\":\"/r/a\\n.wav\",\"radio_id\":\"77\",\"receive_frequency\":\"-\",\"receive_id\":\"-\","
-                                "\"record_type\":\"Live Record\",\"start_time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"-\"}";
+        const QByteArray json = "{\"call_id\":\"-\",\"call_type\":\"-\",\"channel_type\":\"1\",\"duration\":\"00:00:02\",\"file_name\":\"a, \\\"b\\\".wav\","
+                                "\"file_path\":\"/r/a\\n.wav\",\"radio_id\":\"77\",\"receive_frequency\":\"-\",\"recording_type\":\"Live Record\","
+                                "\"talker_id\":\"-\",\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"-\"}";
         const QByteArray csv = "\"a, \"\"b\"\".wav\",2024-03-07 09:05:03,00:00:02,-,-,77,Live Record,-,-,-,\"/r/a\n.wav\",1\r\n";
         QTest::newRow("CSV") << ReportFormat::Csv << fields << kHeader.toUtf8() + csv + csv;
         QTest::newRow("JSON") << ReportFormat::Json << fields << "[\n" + json + ",\n" + json + "\n]\n";
-        const QByteArray one = "{\"call_type\":\"\",\"calling_id\":\"\",\"channel_type\":\"\",\"duration\":\"\",\"file_name\":\"\\t\\u0001\",\"file_path\":\"\","
-                               "\"radio_id\":\"\",\"receive_frequency\":\"\",\"receive_id\":\"\",\"record_type\":\"\",\"start_time\":\"\",\"transmit_frequency\":\"\"}";
+        const QByteArray one = "{\"call_id\":\"\",\"call_type\":\"\",\"channel_type\":\"\",\"duration\":\"\",\"file_name\":\"\\t\\u0001\",\"file_path\":\"\","
+                               "\"radio_id\":\"\",\"receive_frequency\":\"\",\"recording_type\":\"\",\"talker_id\":\"\",\"time\":\"\",\"transmit_frequency\":\"\"}";
         QTest::newRow("JSON, one field") << ReportFormat::Json << QStringList{"\t\x01"} << "[\n" + one + ",\n" + one + "\n]\n";
     }
     void report()

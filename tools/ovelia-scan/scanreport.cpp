@@ -60,14 +60,17 @@ private:
 
 } // namespace
 
+// Named after the record table's column headers: "Talker ID" is talker_id.
+// The table shows SendFre under "Receive Freq." and RecFre under "Transmit
+// Freq.", and so does the report.
 QStringList ReportColumnNames()
 {
-    return {QStringLiteral("file_name"),          QStringLiteral("start_time"),
-            QStringLiteral("duration"),           QStringLiteral("calling_id"),
-            QStringLiteral("receive_id"),         QStringLiteral("radio_id"),
-            QStringLiteral("record_type"),        QStringLiteral("call_type"),
-            QStringLiteral("transmit_frequency"), QStringLiteral("receive_frequency"),
-            QStringLiteral("file_path"),          QStringLiteral("channel_type")};
+    return {QStringLiteral("file_name"),         QStringLiteral("time"),
+            QStringLiteral("duration"),          QStringLiteral("talker_id"),
+            QStringLiteral("call_id"),           QStringLiteral("radio_id"),
+            QStringLiteral("recording_type"),    QStringLiteral("call_type"),
+            QStringLiteral("receive_frequency"), QStringLiteral("transmit_frequency"),
+            QStringLiteral("file_path"),         QStringLiteral("channel_type")};
 }
 
 QStringList ReportFields(const RecordRow &row, const QVariant &channelType)
