@@ -21,12 +21,12 @@ Q_DECLARE_METATYPE(Ending)
 Q_DECLARE_METATYPE(ReportFormat)
 
 // The CSV lines of the archive's valid recordings; %1 stands for the archive folder.
-static const QString kHeader = "file_name,time,duration,talker_id,call_id,radio_id,recording_type,call_type,"
+static const QString kHeader = "file_name,time,duration,duration_seconds,talker_id,call_id,radio_id,recording_type,call_type,"
                                "receive_frequency,transmit_frequency,file_path,channel_type\r\n";
-static const QString kLive = "\"call, \"\"one\"\".wav\",2024-03-06 23:59:58,00:00:02,-,-,77,Live Record,-,-,-,\"%1/first/deeper/call, \"\"one\"\".wav\",1\r\n";
-static const QString k80 = "a_layout80.wav,2024-03-07 09:05:03,00:01:05,1001,2002,-,Call Record,Group Call,400100,410200,%1/first/a_layout80.wav,2\r\n";
-static const QString k85 = "b_layout85.wav,2024-03-07 09:05:03,01:02:05,1001,2002,77,Call Record,Private Call,-,-,%1/first/b_layout85.wav,3\r\n";
-static const QString kOmega = QString::fromUtf8("通话 Ωmega.wav,2024-03-07 08:05:03,00:00:10,1001,2002,-,Call Record,ZRN Group Call,400100,410200,%1/second/通话 Ωmega.wav,0\r\n");
+static const QString kLive = "\"call, \"\"one\"\".wav\",2024-03-06 23:59:58,00:00:02,2,-,-,77,Live Record,-,-,-,\"%1/first/deeper/call, \"\"one\"\".wav\",1\r\n";
+static const QString k80 = "a_layout80.wav,2024-03-07 09:05:03,00:01:05,65,1001,2002,-,Call Record,Group Call,400100,410200,%1/first/a_layout80.wav,2\r\n";
+static const QString k85 = "b_layout85.wav,2024-03-07 09:05:03,01:02:05,3725,1001,2002,77,Call Record,Private Call,-,-,%1/first/b_layout85.wav,3\r\n";
+static const QString kOmega = QString::fromUtf8("通话 Ωmega.wav,2024-03-07 08:05:03,00:00:10,10,1001,2002,-,Call Record,ZRN Group Call,400100,410200,%1/second/通话 Ωmega.wav,0\r\n");
 
 static RecordingFields Fields(RecordingLayout layout, quint16 recordType, quint16 callType, quint16 channelType, quint32 seconds, quint8 hour)
 {
@@ -73,21 +73,22 @@ private slots:
     void report_data()
     {
         QTest::addColumn<ReportFormat>("format"); QTest::addColumn<QStringList>("fields"); QTest::addColumn<QByteArray>("report");
-        const QStringList fields{"a, \"b\".wav", "2024-03-07 09:05:03", "00:00:02", "-", "-", "77", "Live Record", "-", "-", "-", "/r/a\n.wav", "1"};
-        const QByteArray json = "{\"call_id\":\"-\",\"call_type\":\"-\",\"channel_type\":\"1\",\"duration\":\"00:00:02\",\"file_name\":\"a, \\\"b\\\".wav\","
-                                "\"file_path\":\"/r/a\\n.wav\",\"radio_id\":\"77\",\"receive_frequency\":\"-\",\"recording_type\":\"Live Record\","
-                                "\"talker_id\":\"-\",\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"-\"}";
-        const QByteArray csv = "\"a, \"\"b\"\".wav\",2024-03-07 09:05:03,00:00:02,-,-,77,Live Record,-,-,-,\"/r/a\n.wav\",1\r\n";
+        const QStringList fields{"a, \"b\".wav", "2024-03-07 09:05:03", "00:00:02", "2", "-", "-", "77", "Live Record", "-", "-", "-", "/r/a\n.wav", "1"};
+        const QByteArray json = "{\"call_id\":null,\"call_type\":null,\"channel_type\":1,\"duration\":\"00:00:02\",\"duration_seconds\":2,\"file_name\":\"a, \\\"b\\\".wav\","
+                                "\"file_path\":\"/r/a\\n.wav\",\"radio_id\":77,\"receive_frequency\":null,\"recording_type\":\"Live Record\","
+                                "\"talker_id\":null,\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":null}";
+        const QByteArray csv = "\"a, \"\"b\"\".wav\",2024-03-07 09:05:03,00:00:02,2,-,-,77,Live Record,-,-,-,\"/r/a\n.wav\",1\r\n";
         QTest::newRow("CSV") << ReportFormat::Csv << fields << kHeader.toUtf8() + csv + csv;
         QTest::newRow("JSON") << ReportFormat::Json << fields << "[\n" + json + ",\n" + json + "\n]\n";
-        const QByteArray one = "{\"call_id\":\"\",\"call_type\":\"\",\"channel_type\":\"\",\"duration\":\"\",\"file_name\":\"\\t\\u0001\",\"file_path\":\"\","
-                               "\"radio_id\":\"\",\"receive_frequency\":\"\",\"recording_type\":\"\",\"talker_id\":\"\",\"time\":\"\",\"transmit_frequency\":\"\"}";
+        const QByteArray one = "{\"call_id\":null,\"call_type\":\"\",\"channel_type\":null,\"duration\":\"\",\"duration_seconds\":null,\"file_name\":\"\\t\\u0001\",\"file_path\":\"\","
+                               "\"radio_id\":null,\"receive_frequency\":null,\"recording_type\":\"\",\"talker_id\":null,\"time\":\"\",\"transmit_frequency\":null}";
         QTest::newRow("JSON, one field") << ReportFormat::Json << QStringList{"\t\x01"} << "[\n" + one + ",\n" + one + "\n]\n";
     }
     void report()
     {
         QFETCH(ReportFormat, format); QFETCH(QStringList, fields); QFETCH(QByteArray, report);
         QCOMPARE(ReportOpening(format) + ReportEntry(format, fields, 0) + ReportEntry(format, fields, 1) + ReportClosing(format), report);
+        QVERIFY(format == ReportFormat::Csv || QJsonDocument::fromJson(report).isArray());
     }
 
     void arguments_data()
@@ -192,6 +193,10 @@ private slots:
         QTest::newRow("folders merged by start time") << QStringList{"--format", "csv", "@first", "@second"} << 0 << kHeader + kLive + kOmega + k80 + k85;
         QTest::newRow("folder, file, invalid file") << QStringList{"@second", "@first/deeper/call, \"one\".wav", "@first/broken.wav"} << 0 << kHeader + kLive + kOmega;
         QTest::newRow("json, no record") << QStringList{"--format", "json", "@first/broken.wav"} << 0 << "[\n]\n";
+        QTest::newRow("json, numbers and null") << QStringList{"--format", "json", "@first/a_layout80.wav"} << 0
+            << "[\n{\"call_id\":2002,\"call_type\":\"Group Call\",\"channel_type\":2,\"duration\":\"00:01:05\",\"duration_seconds\":65,\"file_name\":\"a_layout80.wav\","
+               "\"file_path\":\"%1/first/a_layout80.wav\",\"radio_id\":null,\"receive_frequency\":400100,\"recording_type\":\"Call Record\",\"talker_id\":1001,"
+               "\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":410200}\n]\n";
         QTest::newRow("help with a path") << QStringList{"--format", "json", "@first", "--help"} << 0 << ScanUsage();
         QTest::newRow("version") << QStringList{"--version"} << 0 << "ovelia-scan " OVELIA_VERSION "\n";
         QTest::newRow("version, output full") << QStringList{">/dev/full", "-v"} << 1 << "ovelia-scan: cannot write to standard output: No space left on device\n";
@@ -201,7 +206,7 @@ private slots:
         QTest::newRow("fifo") << QStringList{"@first", "@pipe"} << 2 << "ovelia-scan: neither a folder nor a regular file: %1/pipe\n";
         QTest::newRow("device") << QStringList{"/dev/null"} << 2 << "ovelia-scan: neither a folder nor a regular file: /dev/null\n";
         QTest::newRow("names the encoding cannot carry") << QStringList{"@third"} << 1
-            << kHeader + "x.wav,2024-03-07 09:05:03,00:00:00,-,-,77,Live Record,-,-,-,%1/third/x.wav,1\r\n"
+            << kHeader + "x.wav,2024-03-07 09:05:03,00:00:00,0,-,-,77,Live Record,-,-,-,%1/third/x.wav,1\r\n"
                "ovelia-scan: left out, its name is not valid in the file-name encoding: %1/third/a\\xff.wav\n"
                "ovelia-scan: left out, its name is not valid in the file-name encoding: %1/third/\\xef\\xbb\\xbfx.wav\n";
         QTest::newRow("temporary folder a file") << QStringList{"TMPDIR=@first/broken.wav", "@first"} << 1
