@@ -21,12 +21,12 @@ Q_DECLARE_METATYPE(Ending)
 Q_DECLARE_METATYPE(ReportFormat)
 
 // The CSV lines of the archive's valid recordings; %1 stands for the archive folder.
-static const QString kHeader = "file_name,start_time,duration,calling_id,receive_id,radio_id,record_type,call_type,"
-                               "transmit_frequency,receive_frequency,file_path,channel_type\r\n";
-static const QString kLive = "\"call, \"\"one\"\".wav\",2024-03-06 23:59:58,00:00:02,-,-,77,Live Record,-,-,-,\"%1/first/deeper/call, \"\"one\"\".wav\",1\r\n";
-static const QString k80 = "a_layout80.wav,2024-03-07 09:05:03,00:01:05,1001,2002,-,Call Record,Group Call,400100,410200,%1/first/a_layout80.wav,2\r\n";
-static const QString k85 = "b_layout85.wav,2024-03-07 09:05:03,01:02:05,1001,2002,77,Call Record,Private Call,-,-,%1/first/b_layout85.wav,3\r\n";
-static const QString kOmega = QString::fromUtf8("通话 Ωmega.wav,2024-03-07 08:05:03,00:00:10,1001,2002,-,Call Record,ZRN Group Call,400100,410200,%1/second/通话 Ωmega.wav,0\r\n");
+static const QString kHeader = "file_name,time,duration,duration_seconds,talker_id,call_id,radio_id,recording_type,call_type,"
+                               "receive_frequency,transmit_frequency,file_path,channel_type\r\n";
+static const QString kLive = "\"call, \"\"one\"\".wav\",2024-03-06 23:59:58,00:00:02,2,-,-,77,Live Record,-,-,-,\"%1/first/deeper/call, \"\"one\"\".wav\",1\r\n";
+static const QString k80 = "a_layout80.wav,2024-03-07 09:05:03,00:01:05,65,1001,2002,-,Call Record,Group Call,400100,410200,%1/first/a_layout80.wav,2\r\n";
+static const QString k85 = "b_layout85.wav,2024-03-07 09:05:03,01:02:05,3725,1001,2002,77,Call Record,Private Call,-,-,%1/first/b_layout85.wav,3\r\n";
+static const QString kOmega = QString::fromUtf8("通话 Ωmega.wav,2024-03-07 08:05:03,00:00:10,10,1001,2002,-,Call Record,ZRN Group Call,400100,410200,%1/second/通话 Ωmega.wav,0\r\n");
 
 static RecordingFields Fields(RecordingLayout layout, quint16 recordType, quint16 callType, quint16 channelType, quint32 seconds, quint8 hour)
 {
@@ -73,21 +73,22 @@ private slots:
     void report_data()
     {
         QTest::addColumn<ReportFormat>("format"); QTest::addColumn<QStringList>("fields"); QTest::addColumn<QByteArray>("report");
-        const QStringList fields{"a, \"b\".wav", "2024-03-07 09:05:03", "00:00:02", "-", "-", "77", "Live Record", "-", "-", "-", "/r/a\n.wav", "1"};
-        const QByteArray json = "{\"call_type\":\"-\",\"calling_id\":\"-\",\"channel_type\":\"1\",\"duration\":\"00:00:02\",\"file_name\":\"a, \\\"b\\\".wav\","
-                                "\"file_path\":\"/r/a\\n.wav\",\"radio_id\":\"77\",\"receive_frequency\":\"-\",\"receive_id\":\"-\","
-                                "\"record_type\":\"Live Record\",\"start_time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":\"-\"}";
-        const QByteArray csv = "\"a, \"\"b\"\".wav\",2024-03-07 09:05:03,00:00:02,-,-,77,Live Record,-,-,-,\"/r/a\n.wav\",1\r\n";
+        const QStringList fields{"a, \"b\".wav", "2024-03-07 09:05:03", "00:00:02", "2", "-", "-", "77", "Live Record", "-", "-", "-", "/r/a\n.wav", "1"};
+        const QByteArray json = "{\"call_id\":null,\"call_type\":null,\"channel_type\":1,\"duration\":\"00:00:02\",\"duration_seconds\":2,\"file_name\":\"a, \\\"b\\\".wav\","
+                                "\"file_path\":\"/r/a\\n.wav\",\"radio_id\":77,\"receive_frequency\":null,\"recording_type\":\"Live Record\","
+                                "\"talker_id\":null,\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":null}";
+        const QByteArray csv = "\"a, \"\"b\"\".wav\",2024-03-07 09:05:03,00:00:02,2,-,-,77,Live Record,-,-,-,\"/r/a\n.wav\",1\r\n";
         QTest::newRow("CSV") << ReportFormat::Csv << fields << kHeader.toUtf8() + csv + csv;
         QTest::newRow("JSON") << ReportFormat::Json << fields << "[\n" + json + ",\n" + json + "\n]\n";
-        const QByteArray one = "{\"call_type\":\"\",\"calling_id\":\"\",\"channel_type\":\"\",\"duration\":\"\",\"file_name\":\"\\t\\u0001\",\"file_path\":\"\","
-                               "\"radio_id\":\"\",\"receive_frequency\":\"\",\"receive_id\":\"\",\"record_type\":\"\",\"start_time\":\"\",\"transmit_frequency\":\"\"}";
+        const QByteArray one = "{\"call_id\":null,\"call_type\":\"\",\"channel_type\":null,\"duration\":\"\",\"duration_seconds\":null,\"file_name\":\"\\t\\u0001\",\"file_path\":\"\","
+                               "\"radio_id\":null,\"receive_frequency\":null,\"recording_type\":\"\",\"talker_id\":null,\"time\":\"\",\"transmit_frequency\":null}";
         QTest::newRow("JSON, one field") << ReportFormat::Json << QStringList{"\t\x01"} << "[\n" + one + ",\n" + one + "\n]\n";
     }
     void report()
     {
         QFETCH(ReportFormat, format); QFETCH(QStringList, fields); QFETCH(QByteArray, report);
         QCOMPARE(ReportOpening(format) + ReportEntry(format, fields, 0) + ReportEntry(format, fields, 1) + ReportClosing(format), report);
+        QVERIFY(format == ReportFormat::Csv || QJsonDocument::fromJson(report).isArray());
     }
 
     void arguments_data()
@@ -97,6 +98,7 @@ private slots:
                  {"one path", {"a"}, "csv a"}, {"json, two paths", {"--format", "json", "a", "b"}, "json a b"},
                  {"csv with =", {"a", "--format=csv"}, "csv a"}, {"path like an option", {"--", "-x"}, "csv -x"},
                  {"help", {"a", "-h"}, "help"}, {"help, long, bad format", {"--help", "--format", "xml"}, "help"},
+                 {"version", {"a", "--version"}, "version"}, {"version, short, help", {"-v", "--help"}, "help"},
                  {"no path", {}, "no PATH given, see --help"}, {"json, no path", {"--format", "json"}, "no PATH given, see --help"},
                  {"bad format", {"--format", "xml", "a"}, "unknown format 'xml', use csv or json"},
                  {"format in capitals", {"--format", "JSON", "a"}, "unknown format 'JSON', use csv or json"},
@@ -110,7 +112,7 @@ private slots:
         QFETCH(QStringList, arguments); QFETCH(QString, parsed);
         const ScanOptions options = ParseScanArguments(QStringList("ovelia-scan") + arguments);
         const QString format = options.format == ReportFormat::Json ? "json" : "csv";
-        QCOMPARE(options.help ? "help" : !options.error.isEmpty() ? options.error : (QStringList(format) + options.paths).join(' '), parsed);
+        QCOMPARE(options.help ? "help" : options.version ? "version" : !options.error.isEmpty() ? options.error : (QStringList(format) + options.paths).join(' '), parsed);
     }
 
     // The first path of a list that names nothing, or nothing to scan.
@@ -182,7 +184,8 @@ private slots:
             ::unlink((QFile::encodeName(m_archive.path()) + name).constData());
     }
 
-    // "@" is the archive folder in the arguments, %1 in the outputs; a first "TMPDIR=..." sets the temporary folder.
+    // "@" is the archive folder in the arguments, %1 in the outputs; a first "TMPDIR=..." sets the temporary folder, a first
+    // ">FILE" the standard output.
     void runs_data()
     {
         QTest::addColumn<QStringList>("arguments"); QTest::addColumn<int>("exitCode"); QTest::addColumn<QString>("output");
@@ -190,16 +193,26 @@ private slots:
         QTest::newRow("folders merged by start time") << QStringList{"--format", "csv", "@first", "@second"} << 0 << kHeader + kLive + kOmega + k80 + k85;
         QTest::newRow("folder, file, invalid file") << QStringList{"@second", "@first/deeper/call, \"one\".wav", "@first/broken.wav"} << 0 << kHeader + kLive + kOmega;
         QTest::newRow("json, no record") << QStringList{"--format", "json", "@first/broken.wav"} << 0 << "[\n]\n";
+        QTest::newRow("json, numbers and null") << QStringList{"--format", "json", "@first/a_layout80.wav"} << 0
+            << "[\n{\"call_id\":2002,\"call_type\":\"Group Call\",\"channel_type\":2,\"duration\":\"00:01:05\",\"duration_seconds\":65,\"file_name\":\"a_layout80.wav\","
+               "\"file_path\":\"%1/first/a_layout80.wav\",\"radio_id\":null,\"receive_frequency\":400100,\"recording_type\":\"Call Record\",\"talker_id\":1001,"
+               "\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":410200}\n]\n";
         QTest::newRow("help with a path") << QStringList{"--format", "json", "@first", "--help"} << 0 << ScanUsage();
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "ovelia-scan " OVELIA_VERSION "\n";
+        QTest::newRow("version, output full") << QStringList{">/dev/full", "-v"} << 1 << "ovelia-scan: cannot write to standard output: No space left on device\n";
+        QTest::newRow("report, output full") << QStringList{">/dev/full", "@first"} << 1
+                                             << "ovelia-scan: cannot write the report to standard output: No space left on device\n";
         QTest::newRow("missing path") << QStringList{"@first", "@missing"} << 2 << "ovelia-scan: no such file or folder: %1/missing\n";
         QTest::newRow("fifo") << QStringList{"@first", "@pipe"} << 2 << "ovelia-scan: neither a folder nor a regular file: %1/pipe\n";
         QTest::newRow("device") << QStringList{"/dev/null"} << 2 << "ovelia-scan: neither a folder nor a regular file: /dev/null\n";
         QTest::newRow("names the encoding cannot carry") << QStringList{"@third"} << 1
-            << kHeader + "x.wav,2024-03-07 09:05:03,00:00:00,-,-,77,Live Record,-,-,-,%1/third/x.wav,1\r\n"
+            << kHeader + "x.wav,2024-03-07 09:05:03,00:00:00,0,-,-,77,Live Record,-,-,-,%1/third/x.wav,1\r\n"
                "ovelia-scan: left out, its name is not valid in the file-name encoding: %1/third/a\\xff.wav\n"
                "ovelia-scan: left out, its name is not valid in the file-name encoding: %1/third/\\xef\\xbb\\xbfx.wav\n";
         QTest::newRow("temporary folder a file") << QStringList{"TMPDIR=@first/broken.wav", "@first"} << 1
                                                  << "ovelia-scan: cannot make the working database in %1/first/broken.wav\n";
+        QTest::newRow("temporary folder missing") << QStringList{"TMPDIR=/nonexistent", "@first"} << 1
+                                                  << "ovelia-scan: cannot make the working database in /nonexistent\n";
     }
     // Standard error holds the refusals only; the working folder goes away and nothing in the archive changes.
     void runs()
@@ -208,6 +221,8 @@ private slots:
         QTemporaryDir temporary;
         arguments.replaceInStrings(QRegularExpression("^(TMPDIR=)?@"), "\\1" + m_archive.path() + "/");
         QProcess process;
+        if (arguments.value(0).startsWith('>'))
+            process.setStandardOutputFile(arguments.takeFirst().mid(1));
         Start(process, arguments, arguments.value(0).startsWith("TMPDIR=") ? arguments.takeFirst().mid(7) : temporary.path());
         QVERIFY2(process.waitForFinished(10000), "ovelia-scan not ended within 10 s");
         QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, exitCode);
@@ -218,13 +233,15 @@ private slots:
 
     void endingEarlyRemovesTheWorkingFolder_data()
     {
-        QTest::addColumn<Ending>("ending"); QTest::addColumn<int>("signal"); QTest::addColumn<QString>("errors");
+        QTest::addColumn<Ending>("ending"); QTest::addColumn<QStringList>("starter"); QTest::addColumn<int>("signal"); QTest::addColumn<QString>("errors");
         for (const auto &[name, signal] : {std::pair("SIGTERM", SIGTERM), {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}})
-            QTest::addRow("%s while scanning", name) << Ending::SignalScanning << signal << QString();
-        QTest::newRow("SIGTERM while reporting") << Ending::SignalReporting << SIGTERM << QString();
-        QTest::newRow("SIGINT while reporting") << Ending::SignalReporting << SIGINT << QString();
-        QTest::newRow("reader gone") << Ending::ReaderGone << 0 << "ovelia-scan: cannot write the report: Broken pipe\n";
-        QTest::newRow("file size limit") << Ending::FileSizeLimit << 0
+            QTest::addRow("%s while scanning", name) << Ending::SignalScanning << QStringList() << signal << QString();
+        QTest::newRow("SIGTERM while reporting") << Ending::SignalReporting << QStringList() << SIGTERM << QString();
+        QTest::newRow("SIGINT while reporting") << Ending::SignalReporting << QStringList() << SIGINT << QString();
+        QTest::newRow("reader gone") << Ending::ReaderGone << QStringList() << SIGPIPE << QString();
+        QTest::newRow("reader gone, SIGPIPE ignored by the starter") << Ending::ReaderGone << QStringList{"/bin/sh", "-c", "trap '' PIPE && exec \"$@\"", "sh"}
+                                                                     << 0 << "ovelia-scan: cannot write the report to standard output: Broken pipe\n";
+        QTest::newRow("file size limit") << Ending::FileSizeLimit << QStringList{"prlimit", "--fsize=40000"} << 0
                                          << "ovelia-scan: cannot store the records in the working database in %1: disk I/O error\n";
     }
     // The report goes into a FIFO not read: once the pipe is full the program waits there until ended. The long folder given
@@ -232,7 +249,7 @@ private slots:
     // in, and no report has begun. No working file is left.
     void endingEarlyRemovesTheWorkingFolder()
     {
-        QFETCH(Ending, ending); QFETCH(int, signal); QFETCH(QString, errors);
+        QFETCH(Ending, ending); QFETCH(QStringList, starter); QFETCH(int, signal); QFETCH(QString, errors);
         QTemporaryDir temporary;
         const QString work = temporary.filePath("work"), fifo = temporary.filePath("report");
         QVERIFY(QDir().mkpath(work) && ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
@@ -240,9 +257,8 @@ private slots:
         QVERIFY(reader >= 0);
         QProcess process;
         process.setStandardOutputFile(fifo);
-        const bool limited = ending == Ending::FileSizeLimit;
-        Start(process, (limited ? QStringList{"--fsize=40000", QCoreApplication::applicationDirPath() + "/ovelia-scan"} : QStringList())
-                  + QVector<QString>(ending == Ending::SignalScanning ? 20 : 1, m_long.path()).toList(), work, limited ? "prlimit" : "");
+        const QStringList paths = QVector<QString>(ending == Ending::SignalScanning ? 20 : 1, m_long.path()).toList();
+        Start(process, starter.isEmpty() ? paths : QStringList(starter.mid(1)) << QCoreApplication::applicationDirPath() + "/ovelia-scan" << paths, work, starter.value(0));
         QVERIFY2(process.waitForStarted(10000), "ovelia-scan not started within 10 s");
         int buffered = 0;
         const auto scanning = [&work] {

@@ -55,9 +55,10 @@ void PrintError(const QString &message)
     PrintLine(QStringLiteral("ovelia-scan: ") + message);
 }
 
-QString FailureMessage(const ScanOutcome &outcome, const QFile &out)
+QString FailureMessage(const ScanOutcome &outcome, const QString &temporaryFolder,
+                       const QFile &out)
 {
-    const QString folder = QDir::toNativeSeparators(QDir::tempPath());
+    const QString folder = QDir::toNativeSeparators(temporaryFolder);
     switch (outcome.failure) {
     case ScanOutcome::DatabaseNotMade:
         return QStringLiteral("cannot make the working database in %1").arg(folder);
@@ -68,7 +69,8 @@ QString FailureMessage(const ScanOutcome &outcome, const QFile &out)
         return QStringLiteral("cannot read %1: %2")
             .arg(QDir::toNativeSeparators(outcome.unreadPath), qt_error_string(outcome.readError));
     default:
-        return QStringLiteral("cannot write the report: %1").arg(out.errorString());
+        return QStringLiteral("cannot write the report to standard output: %1")
+            .arg(out.errorString());
     }
 }
 
@@ -95,8 +97,9 @@ void RemoveWorkFiles()
 #endif
 }
 
-// Interrupted or terminated: the working folder goes, then the program ends
-// by the signal as it would have without the handler.
+// Interrupted, terminated, hung up or left by its reader: the working folder
+// goes, then the program ends by the signal as it would have without the
+// handler.
 extern "C" void EndBySignal(int signalNumber)
 {
     const int interruptedErrno = errno;
@@ -106,25 +109,35 @@ extern "C" void EndBySignal(int signalNumber)
     std::raise(signalNumber);
 }
 
+// A signal that whoever started the program ignores stays ignored: nohup's
+// SIGHUP, or a SIGPIPE that its starter wants to see as a failed write.
+void EndBySignalUnlessIgnored(int signalNumber)
+{
+    if (std::signal(signalNumber, SIG_IGN) != SIG_IGN)
+        std::signal(signalNumber, EndBySignal);
+}
+
+// SIGPIPE among them: a reader that goes away, as `| head` does, ends the
+// program as it ends any writer, with no word on standard error.
 void RemoveWorkFolderOnSignals(const QString &folder)
 {
     const QString database = ReportDatabaseName(folder);
     g_workFiles = {QFile::encodeName(database).toStdString(),
                    QFile::encodeName(database + QStringLiteral("-journal")).toStdString(),
                    QFile::encodeName(folder).toStdString()};
-    std::signal(SIGINT, EndBySignal);
-    std::signal(SIGTERM, EndBySignal);
+    EndBySignalUnlessIgnored(SIGINT);
+    EndBySignalUnlessIgnored(SIGTERM);
 #ifndef Q_OS_WIN
-    std::signal(SIGHUP, EndBySignal);
+    EndBySignalUnlessIgnored(SIGHUP);
+    EndBySignalUnlessIgnored(SIGPIPE);
 #endif
 }
 
-// A reader that goes away, or a file grown past its limit, makes the write
-// fail instead of ending the program, so that the working folder is removed.
-void FailWritesInsteadOfSignals()
+// A file grown past its limit makes the write fail instead of ending the
+// program, so that the working folder is removed.
+void FailWritesPastTheFileSizeLimit()
 {
 #ifndef Q_OS_WIN
-    std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
@@ -142,6 +155,48 @@ QString UndecodableArgumentError(int argc, char *argv[])
     return QString();
 }
 
+// Where the working folder is made: TMPDIR as it is named. QDir::tempPath()
+// is empty for a TMPDIR that names no folder, and a working folder made from
+// it would land in the root folder.
+QString TemporaryFolder()
+{
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return named.isEmpty() ? QStringLiteral("/tmp") : named;
+#endif
+}
+
+// The scan in a working folder of its own, made in temporaryFolder and
+// removed again; the report on standard output through out.
+ScanOutcome ScanInWorkFolder(const ScanOptions &options, const QString &temporaryFolder,
+                             QFile &out, const std::function<void(const QStringList &)> &progress)
+{
+    const QTemporaryDir workFolder(
+        QDir(temporaryFolder).filePath(QStringLiteral("ovelia-scan-XXXXXX")));
+    ScanOutcome outcome;
+    if (!out.open(stdout, QIODevice::WriteOnly)) {
+        outcome.failure = ScanOutcome::ReportNotWritten;
+    } else if (!workFolder.isValid()) {
+        outcome.failure = ScanOutcome::DatabaseNotMade;
+    } else {
+        RemoveWorkFolderOnSignals(workFolder.path());
+        outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
+    }
+    if (outcome.failure == ScanOutcome::None && !out.flush())
+        outcome.failure = ScanOutcome::ReportNotWritten;
+    return outcome;
+}
+
+int PrintOnStandardOutput(const QString &text)
+{
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return 0;
+    PrintError(QStringLiteral("cannot write to standard output: %1").arg(qt_error_string(errno)));
+    return kFailed;
+}
+
 int ScanAndPrint(const ScanOptions &options)
 {
     const bool showProgress = StandardErrorIsTerminal();
@@ -153,22 +208,15 @@ int ScanAndPrint(const ScanOptions &options)
     };
 
     MakeStandardOutputBinary();
-    FailWritesInsteadOfSignals();
+    FailWritesPastTheFileSizeLimit();
     QFile out;
-    const QTemporaryDir workFolder;
-    ScanOutcome outcome;
-    outcome.failure = ScanOutcome::DatabaseNotMade;
-    if (workFolder.isValid() && out.open(stdout, QIODevice::WriteOnly)) {
-        RemoveWorkFolderOnSignals(workFolder.path());
-        outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
-    }
-    if (outcome.failure == ScanOutcome::None && !out.flush())
-        outcome.failure = ScanOutcome::ReportNotWritten;
+    const QString temporaryFolder = TemporaryFolder();
+    const ScanOutcome outcome = ScanInWorkFolder(options, temporaryFolder, out, progress);
     for (const QByteArray &name : qAsConst(outcome.unlistedNames))
         PrintError(QStringLiteral("left out, its name is not valid in the file-name encoding: %1")
                        .arg(EscapedBytes(name)));
     if (outcome.failure != ScanOutcome::None) {
-        PrintError(FailureMessage(outcome, out));
+        PrintError(FailureMessage(outcome, temporaryFolder, out));
         return kFailed;
     }
     if (showProgress)
@@ -183,10 +231,8 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
 
     const ScanOptions options = ParseScanArguments(QCoreApplication::arguments());
-    if (options.help) {
-        std::fputs(ScanUsage().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
+    if (options.help || options.version)
+        return PrintOnStandardOutput(options.help ? ScanUsage() : ScanVersion());
     QString error = options.error;
     if (error.isEmpty())
         error = UndecodableArgumentError(argc, argv);

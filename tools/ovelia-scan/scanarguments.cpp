@@ -23,9 +23,11 @@ ScanOptions ParseScanArguments(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show the usage."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version."));
     const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Report format."),
                                     QStringLiteral("csv|json"), QStringLiteral("csv"));
-    parser.addOptions({help, format});
+    parser.addOptions({help, version, format});
 
     ScanOptions options;
     if (!parser.parse(arguments)) {
@@ -33,7 +35,8 @@ ScanOptions ParseScanArguments(const QStringList &arguments)
         return options;
     }
     options.help = parser.isSet(help);
-    if (options.help)
+    options.version = parser.isSet(version);
+    if (options.help || options.version)
         return options;
     options.paths = parser.positionalArguments();
     const std::optional<ReportFormat> chosen = FormatNamed(parser.value(format));
@@ -57,15 +60,25 @@ QString ScanUsage()
         "  --format csv   CSV with a header line, RFC 4180 quoting, CRLF line ends (default)\n"
         "  --format json  one JSON array of objects, one object a line\n"
         "  -h, --help     show this text\n"
+        "  -v, --version  show the program's version\n"
         "\n"
-        "Columns (CSV order, JSON keys): file_name, start_time, duration, calling_id,\n"
-        "receive_id, radio_id, record_type, call_type, transmit_frequency,\n"
-        "receive_frequency, file_path, channel_type. The values are the texts of the\n"
-        "record table (\"-\" where it shows none); channel_type is the raw code.\n"
+        "Columns (CSV order, JSON keys), named after the record table's columns:\n"
+        "file_name, time, duration, duration_seconds, talker_id, call_id, radio_id,\n"
+        "recording_type, call_type, receive_frequency, transmit_frequency, file_path,\n"
+        "channel_type. The values are the texts of the record table (\"-\" where it\n"
+        "shows none), the duration in seconds and the raw channel-type code. In JSON\n"
+        "the IDs, frequencies, seconds and code are numbers, and \"-\" is null.\n"
+        "The manual page ovelia-scan(1) tells more.\n"
         "\n"
         "Exit status: 0 done, 1 the working database or the output failed,\n"
         "2 bad arguments, or a PATH that does not exist, is neither a folder nor a\n"
-        "regular file, or is a folder that cannot be read.\n");
+        "regular file, or is a folder that cannot be read. A reader that goes away\n"
+        "ends the program by SIGPIPE, as it ends other writers.\n");
+}
+
+QString ScanVersion()
+{
+    return QStringLiteral("ovelia-scan " OVELIA_VERSION "\n");
 }
 
 QString UnusablePathError(const QStringList &paths)

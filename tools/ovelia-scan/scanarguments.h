@@ -9,6 +9,7 @@
 struct ScanOptions
 {
     bool help = false;
+    bool version = false;
     ReportFormat format = ReportFormat::Csv;
     QStringList paths;
     // Why the arguments are not usable, in one line; empty when they are.
@@ -18,6 +19,8 @@ struct ScanOptions
 // arguments as QCoreApplication::arguments() gives them, the program first.
 ScanOptions ParseScanArguments(const QStringList &arguments);
 QString ScanUsage();
+// "ovelia-scan" and the version of the build, a line.
+QString ScanVersion();
 // The error for the first path that names no file or folder, names
 // something else (a FIFO, a device), or a folder that cannot be read; empty
 // when every path can be scanned.

@@ -6,6 +6,7 @@
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -24,6 +25,64 @@ bool NeedsCsvQuotes(const QString &text)
             return true;
     }
     return false;
+}
+
+// What the record table shows where a recording has no value.
+const QString kNone = QStringLiteral("-");
+
+// How a column's texts are written in JSON.
+enum class JsonKind {
+    Text,
+    TextOrNull, // null for kNone
+    Number,     // null for kNone, or any other text that is no whole number
+};
+
+struct ReportColumn
+{
+    const char *name;
+    JsonKind kind;
+};
+
+// Named after the record table's column headers: "Talker ID" is talker_id.
+// The table shows SendFre under "Receive Freq." and RecFre under "Transmit
+// Freq.", and so does the report.
+const ReportColumn kReportColumns[] = {
+    {"file_name", JsonKind::Text},
+    {"time", JsonKind::Text},
+    {"duration", JsonKind::Text},
+    {"duration_seconds", JsonKind::Number},
+    {"talker_id", JsonKind::Number},
+    {"call_id", JsonKind::Number},
+    {"radio_id", JsonKind::Number},
+    {"recording_type", JsonKind::Text},
+    {"call_type", JsonKind::TextOrNull},
+    {"receive_frequency", JsonKind::Number},
+    {"transmit_frequency", JsonKind::Number},
+    {"file_path", JsonKind::Text},
+    {"channel_type", JsonKind::Number},
+};
+
+QJsonValue JsonValue(const QString &text, JsonKind kind)
+{
+    if (kind == JsonKind::Text || (kind == JsonKind::TextOrNull && text != kNone))
+        return text;
+    bool isNumber = false;
+    const qint64 number = text.toLongLong(&isNumber);
+    return kind == JsonKind::Number && isNumber ? QJsonValue(number) : QJsonValue();
+}
+
+// "01:02:05" gives "3725"; a text of another form gives none.
+QString DurationSeconds(const QString &duration)
+{
+    const QStringList units = duration.split(QLatin1Char(':'));
+    bool allNumbers = units.size() == 3;
+    qint64 seconds = 0;
+    for (const QString &unit : units) {
+        bool isNumber = false;
+        seconds = seconds * 60 + unit.toLongLong(&isNumber);
+        allNumbers = allNumbers && isNumber;
+    }
+    return allNumbers ? QString::number(seconds) : QString();
 }
 
 bool WriteAll(QIODevice &out, const QByteArray &bytes)
@@ -62,19 +121,20 @@ private:
 
 QStringList ReportColumnNames()
 {
-    return {QStringLiteral("file_name"),          QStringLiteral("start_time"),
-            QStringLiteral("duration"),           QStringLiteral("calling_id"),
-            QStringLiteral("receive_id"),         QStringLiteral("radio_id"),
-            QStringLiteral("record_type"),        QStringLiteral("call_type"),
-            QStringLiteral("transmit_frequency"), QStringLiteral("receive_frequency"),
-            QStringLiteral("file_path"),          QStringLiteral("channel_type")};
+    QStringList names;
+    for (const ReportColumn &column : kReportColumns)
+        names.append(QLatin1String(column.name));
+    return names;
 }
 
 QStringList ReportFields(const RecordRow &row, const QVariant &channelType)
 {
     QStringList fields;
-    for (int field = FieldFileName; field <= FieldFilePath; ++field)
+    for (int field = FieldFileName; field <= FieldFilePath; ++field) {
         fields.append(row.Text(field));
+        if (field == FieldDuration)
+            fields.append(DurationSeconds(row.duration));
+    }
     fields.append(channelType.toString());
     return fields;
 }
@@ -98,10 +158,10 @@ QString CsvLine(const QStringList &fields)
 
 QByteArray JsonRecord(const QStringList &fields)
 {
-    const QStringList names = ReportColumnNames();
     QJsonObject record;
-    for (int i = 0; i < names.size(); ++i)
-        record.insert(names.at(i), fields.value(i));
+    int i = 0;
+    for (const ReportColumn &column : kReportColumns)
+        record.insert(QLatin1String(column.name), JsonValue(fields.value(i++), column.kind));
     return QJsonDocument(record).toJson(QJsonDocument::Compact);
 }
 

@@ -22,8 +22,9 @@ enum class ReportFormat { Csv, Json };
 // The names of the report's columns, in the order of ReportFields(): the
 // header line of the CSV report and the keys of the JSON objects.
 QStringList ReportColumnNames();
-// The texts the record table shows for the row, without its number, followed
-// by the raw channel-type code.
+// The texts the record table shows for the row, without its number, with the
+// duration in seconds after the duration, followed by the raw channel-type
+// code.
 QStringList ReportFields(const RecordRow &row, const QVariant &channelType);
 
 // RFC 4180: a field holding a comma, a double quote, CR or LF is enclosed in
@@ -31,7 +32,9 @@ QStringList ReportFields(const RecordRow &row, const QVariant &channelType);
 QString CsvField(const QString &text);
 // The fields joined by commas, ended by CRLF.
 QString CsvLine(const QStringList &fields);
-// One record as a compact JSON object keyed by ReportColumnNames().
+// One record as a compact JSON object keyed by ReportColumnNames(): the IDs,
+// the frequencies, the seconds and the channel-type code as numbers, and null
+// for a value that the record table shows as "-"; the other values as strings.
 QByteArray JsonRecord(const QStringList &fields);
 
 // The report in pieces, so that a long listing is written while it is read:
