@@ -1,6 +1,7 @@
-// Draws every interface image of Ovelia (the files of resources/PicRes) with QPainter.
+// Draws every interface image of Ovelia (the files of resources/PicRes) with QPainter,
+// each as name.png and, twice as large for high-DPI screens, name@2x.png.
 // Regenerate the committed images with: cmake --build <build dir> --target images
-// A new image needs a row in a table below and a line in resources/PicRes.qrc.
+// A new image needs a row in a table below and two lines in resources/PicRes.qrc.
 
 #include <QColor>
 #include <QDir>
@@ -829,13 +830,15 @@ std::vector<Image> allImages()
     return images;
 }
 
-bool render(const Image &image, const QString &path)
+// Scale 2 draws the image for screens of two device pixels to a pixel.
+bool render(const Image &image, int scale, const QString &path)
 {
-    QImage canvas(image.size, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(image.size * scale, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
     image.paint(painter, QRectF(QPointF(0, 0), QSizeF(image.size)));
     painter.end();
     return canvas.save(path, "PNG");
@@ -857,11 +860,15 @@ int main(int argc, char *argv[])
         errors << "cannot create " << folder.path() << '\n';
         return 1;
     }
+    // Qt takes name@2x.png in place of name.png on a screen of device pixel ratio 2.
+    const std::pair<int, QString> scales[] = {{1, QString()}, {2, QStringLiteral("@2x")}};
     for (const Image &image : allImages()) {
-        const QString path = folder.filePath(image.name + QStringLiteral(".png"));
-        if (!render(image, path)) {
-            errors << "cannot write " << path << '\n';
-            return 1;
+        for (const auto &scale : scales) {
+            const QString path = folder.filePath(image.name + scale.second + QStringLiteral(".png"));
+            if (!render(image, scale.first, path)) {
+                errors << "cannot write " << path << '\n';
+                return 1;
+            }
         }
     }
     return 0;
