@@ -1,7 +1,9 @@
 // The rules of the GUI side, called directly: the catalogs listed and the one
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
-// the version text, the tree paths and the player's texts and seeking.
+// the version text, the tree paths, the player's texts and seeking, and the
+// images for high-DPI screens and the application's icon.
 
+#include "app/appresources.h"
 #include "app/languages.h"
 #include "app/version.h"
 #include "import/treepaths.h"
@@ -10,6 +12,7 @@
 #include "tests/support/recordingfixture.h"
 #include "ui/stylesheetbuilder.h"
 
+#include <QImage>
 #include <QTreeWidgetItem>
 #include <QtTest>
 
@@ -127,6 +130,32 @@ QString NameAndIdentifier(const QString &file)
     return name + '|' + identifier;
 }
 
+// The interface images without a name@2x.png twice their size beside them.
+QString ImagesWithoutDoubles()
+{
+    RegisterResources();
+    const QDir folder(":/PicRes");
+    QStringList lacking;
+    for (const QString &name : folder.entryList({"*.png"}))
+        if (!name.endsWith("@2x.png") && QImage(folder.filePath(QString(name).replace(".png", "@2x.png"))).size()
+                                             != 2 * QImage(folder.filePath(name)).size())
+            lacking << name;
+    return lacking.join(' ');
+}
+
+// The sizes "NxN" of the icon theme's folders whose icon is of that size.
+QString IconSizes()
+{
+    RegisterResources();
+    QStringList sizes;
+    for (const QString &size : QDir(":/icons/hicolor").entryList(QDir::Dirs)) {
+        const int side = size.section('x', 0, 0).toInt();
+        if (size == QStringLiteral("%1x%1").arg(side) && QImage(":/icons/hicolor/" + size + "/apps/ovelia.png").size() == QSize(side, side))
+            sizes << size;
+    }
+    return sizes.join(' ');
+}
+
 } // namespace
 
 #define CALL_ROW(tag, call, expected) \
@@ -204,6 +233,8 @@ void TestGuiRules::calls_data()
     CALL_ROW("slider 100 ms behind", SliderSeeks(5000, 4900), true);
     CALL_ROW("slider 99 ms ahead", SliderSeeks(5000, 5099), false);
     CALL_ROW("slider 100 ms ahead", SliderSeeks(5000, 5100), true);
+    CALL_ROW("images at twice their size", ImagesWithoutDoubles(), "");
+    CALL_ROW("application icon", IconSizes(), "128x128 16x16 24x24 256x256 32x32 48x48 64x64");
 }
 
 void TestGuiRules::calls()
