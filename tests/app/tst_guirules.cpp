@@ -1,7 +1,8 @@
 // The rules of the GUI side, called directly: the catalogs listed and the one
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
 // the version text, the tree paths, the player's texts and seeking, and the
-// images for high-DPI screens and the application's icon.
+// images for high-DPI screens, the application's icon and the title strip's
+// drag, which the offscreen platform leaves to the window itself.
 
 #include "app/appresources.h"
 #include "app/languages.h"
@@ -11,6 +12,7 @@
 #include "tests/support/filesnapshot.h"
 #include "tests/support/recordingfixture.h"
 #include "ui/stylesheetbuilder.h"
+#include "ui/titlestripdrag.h"
 
 #include <QImage>
 #include <QTreeWidgetItem>
@@ -156,6 +158,26 @@ QString IconSizes()
     return sizes.join(' ');
 }
 
+// How far a window with a strip 20 high goes when the left button, pressed at
+// local y, is held while the mouse moves 30 right and 20 down.
+QString Dragged(int y)
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    new TitleStripDrag(&window, 20);
+    window.show();
+    const QPoint start = window.pos();
+    const QPoint press = window.mapToGlobal(QPoint(10, y));
+    for (const auto &[type, global] : {std::pair(QEvent::MouseButtonPress, press),
+                                       {QEvent::MouseMove, press + QPoint(30, 20)},
+                                       {QEvent::MouseButtonRelease, press + QPoint(30, 20)}}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, window.mapFromGlobal(global), global, Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    const QPoint moved = window.pos() - start;
+    return QStringLiteral("%1,%2").arg(moved.x()).arg(moved.y());
+}
+
 } // namespace
 
 #define CALL_ROW(tag, call, expected) \
@@ -233,6 +255,8 @@ void TestGuiRules::calls_data()
     CALL_ROW("slider 100 ms behind", SliderSeeks(5000, 4900), true);
     CALL_ROW("slider 99 ms ahead", SliderSeeks(5000, 5099), false);
     CALL_ROW("slider 100 ms ahead", SliderSeeks(5000, 5100), true);
+    CALL_ROW("dragged by the title strip", Dragged(20), "30,20");
+    CALL_ROW("pressed below the title strip", Dragged(21), "0,0");
     CALL_ROW("images at twice their size", ImagesWithoutDoubles(), "");
     CALL_ROW("application icon", IconSizes(), "128x128 16x16 24x24 256x256 32x32 48x48 64x64");
 }
