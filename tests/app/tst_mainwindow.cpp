@@ -1,6 +1,7 @@
 // The real main window, one new window per test, driven through its widgets:
 // the import tree, its node numbers, removal and theme, the check marks,
-// delete and playing, each beyond what the user journey goes through.
+// delete, playing and the columns beside long names, each beyond what the
+// user journey goes through.
 
 #include "app/mainwindow.h"
 #include "tests/support/filesnapshot.h"
@@ -8,7 +9,9 @@
 #include "tests/support/recordingfixture.h"
 #include "tests/support/windowdriver.h"
 
+#include <QScrollBar>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -42,6 +45,7 @@ private slots:
     void checkMarksSelectAllAndInvert();
     void deleteCountsOnlyRemovedFiles();
     void refusesListChangesWhilePlaying();
+    void longNamesKeepCallTypeInView();
 
 private:
     QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
@@ -251,6 +255,19 @@ void TestMainWindow::refusesListChangesWhilePlaying()
     QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), kWaitMs);
     ClickButton(m_window.get(), "pbtn_SelectAll");
     QCOMPARE(Checked(), QString("6"));
+}
+
+// Long names widen their column, but only as far as Call Type stays in view
+// beside the vertical scroll bar.
+void TestMainWindow::longNamesKeepCallTypeInView()
+{
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(WriteRecording(Rec(QString("long/%1 north gate dispatch, channel 4, shift handover.wav").arg(i))));
+    ImportAndList();
+    auto *table = m_window->findChild<QTableView *>("tableView");
+    QTRY_VERIFY_WITH_TIMEOUT(table->verticalScrollBar()->isVisible(), kWaitMs);
+    QVERIFY(table->columnWidth(2) > 150);
+    QVERIFY(table->columnViewportPosition(9) + table->columnWidth(9) <= table->viewport()->width());
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)
