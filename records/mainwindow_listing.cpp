@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QMenu>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -21,7 +22,7 @@ const QDate kLastSearchDate(2037, 1, 1);
 constexpr int kCheckColumnWidth = 25;
 const int kColumnWidths[] = {kCheckColumnWidth, 34, 98, 120, 70, 79, 77, 77, 101, 59, 86, 86};
 constexpr int kFileNameColumn = 2;
-constexpr int kWidestFileNameColumn = 260;
+constexpr int kCallTypeColumn = 9;
 
 void FillFilterBox(QComboBox *box, const QList<FilterItem> &items)
 {
@@ -34,6 +35,18 @@ QDateTime SearchBound(const QDateEdit *date, const QTimeEdit *time)
 {
     const QTime t = time->time();
     return QDateTime(date->date(), QTime(t.hour(), t.minute(), t.second()));
+}
+
+// What the viewport, narrowed by a vertical scroll bar, leaves the File Name
+// column beside the other columns up to Call Type, which stay in view.
+int FileNameRoom(const QTableView *table)
+{
+    int others = 0;
+    for (int column = 0; column <= kCallTypeColumn; ++column)
+        if (column != kFileNameColumn)
+            others += table->columnWidth(column);
+    const int viewport = table->maximumViewportSize().width() - table->verticalScrollBar()->sizeHint().width();
+    return viewport - others;
 }
 
 } // namespace
@@ -140,14 +153,15 @@ void MainWindow::ShowPageRows(const QList<RecordRow> &rows)
 }
 
 // The file names are what a user reads first: their column grows to show
-// them whole, up to a limit; longer names show whole in their tooltips.
+// them whole, as far as the columns up to Call Type stay in view; longer
+// names show whole in their tooltips.
 void MainWindow::FitFileNameColumn()
 {
     QTableView *table = ui->tableView;
+    const int narrowest = kColumnWidths[kFileNameColumn];
     table->resizeColumnToContents(kFileNameColumn);
-    table->setColumnWidth(kFileNameColumn,
-                          std::clamp(table->columnWidth(kFileNameColumn),
-                                     kColumnWidths[kFileNameColumn], kWidestFileNameColumn));
+    table->setColumnWidth(kFileNameColumn, std::clamp(table->columnWidth(kFileNameColumn), narrowest,
+                                                      std::max(narrowest, FileNameRoom(table))));
 }
 
 void MainWindow::MoveCheckedCount(int change)

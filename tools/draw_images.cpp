@@ -1,9 +1,12 @@
-// Draws every interface image of Ovelia (the files of resources/PicRes) with QPainter.
+// Draws every interface image of Ovelia (the files of resources/PicRes) with QPainter,
+// each as name.png and, twice as large for high-DPI screens, name@2x.png, and the
+// application's icon at the icon theme's sizes (resources/icons/hicolor).
 // Regenerate the committed images with: cmake --build <build dir> --target images
-// A new image needs a row in a table below and a line in resources/PicRes.qrc.
+// A new image needs a row in a table below and two lines in resources/PicRes.qrc.
 
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -577,18 +580,21 @@ void paintRecordPathIcon(QPainter &p, const QRectF &area)
     }
 }
 
+// A wave each side of the centre, as a radio's symbol draws them.
+void paintRadioWave(QPainter &p, const QPointF &centre, qreal radius, qreal width, const QColor &ink)
+{
+    const QRectF ring(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(roundPen(ink, width));
+    p.drawArc(ring, -42 * 16, 84 * 16);
+    p.drawArc(ring, 138 * 16, 84 * 16);
+}
+
 void paintRadioWaves(QPainter &p, const QPointF &centre, qreal scale, const QColor &inner,
                      const QColor &outer)
 {
-    p.setBrush(Qt::NoBrush);
-    const std::array<std::pair<qreal, QColor>, 2> waves{{{0.5, inner}, {0.9, outer}}};
-    for (const auto &wave : waves) {
-        const qreal r = wave.first * scale;
-        const QRectF ring(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-        p.setPen(roundPen(wave.second, scale * 0.13));
-        p.drawArc(ring, -42 * 16, 84 * 16);
-        p.drawArc(ring, 138 * 16, 84 * 16);
-    }
+    paintRadioWave(p, centre, 0.5 * scale, 0.13 * scale, inner);
+    paintRadioWave(p, centre, 0.9 * scale, 0.13 * scale, outer);
 }
 
 QFont fittedFont(const QString &text, qreal width, qreal maxPixelSize)
@@ -618,6 +624,27 @@ void paintLogo(QPainter &p, const QRectF &area)
     p.setFont(font);
     p.setPen(Colour::textBright);
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, word);
+}
+
+// The application's icon: the logo's waves, white on a blue tile. Under 32
+// pixels a single, thicker wave each side keeps the mark readable.
+void paintApplicationIcon(QPainter &p, const QRectF &area)
+{
+    const qreal side = area.width();
+    const qreal margin = side * 0.06;
+    const QRectF tile = snapped(area.adjusted(margin, margin, -margin, -margin));
+    const QPainterPath outline = roundedRect(tile.adjusted(0.5, 0.5, -0.5, -0.5), side * 0.2);
+    p.fillPath(outline, verticalGradient(tile, QColor("#2aa0ff"), QColor("#0a6dd4")));
+    p.strokePath(outline, QPen(QColor("#0a5fae"), 1));
+    const QPointF centre = tile.center();
+    if (side < 32) // whole pixels: the wave's sides stand on two pixel columns
+        paintRadioWave(p, centre, qRound(side * 0.27), 2, Qt::white);
+    else
+        paintRadioWaves(p, centre, side * 0.38, Qt::white, Qt::white);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    const qreal dot = qMax(1.5, side * 0.08);
+    p.drawEllipse(centre, dot, dot);
 }
 
 // ---------------------------------------------------------------- window backgrounds
@@ -829,16 +856,41 @@ std::vector<Image> allImages()
     return images;
 }
 
-bool render(const Image &image, const QString &path)
+// A file to write: an image at a scale, at a path in the resources folder.
+struct Drawing
 {
-    QImage canvas(image.size, QImage::Format_ARGB32_Premultiplied);
+    Image image;
+    int scale;
+    QString path;
+};
+
+std::vector<Drawing> allDrawings()
+{
+    std::vector<Drawing> drawings;
+    // Qt takes name@2x.png in place of name.png on a screen of device pixel ratio 2.
+    for (const Image &image : allImages()) {
+        drawings.push_back({image, 1, QStringLiteral("PicRes/%1.png").arg(image.name)});
+        drawings.push_back({image, 2, QStringLiteral("PicRes/%1@2x.png").arg(image.name)});
+    }
+    // The icon theme's sizes, where a desktop looks for an application's icon.
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        drawings.push_back({{QStringLiteral("ovelia"), {side, side}, paintApplicationIcon}, 1,
+                            QStringLiteral("icons/hicolor/%1x%1/apps/ovelia.png").arg(side)});
+    return drawings;
+}
+
+// Scale 2 draws the image for screens of two device pixels to a pixel.
+bool render(const Image &image, int scale, const QString &path)
+{
+    QImage canvas(image.size * scale, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
     image.paint(painter, QRectF(QPointF(0, 0), QSizeF(image.size)));
     painter.end();
-    return canvas.save(path, "PNG");
+    return QDir().mkpath(QFileInfo(path).path()) && canvas.save(path, "PNG");
 }
 
 } // namespace
@@ -849,17 +901,13 @@ int main(int argc, char *argv[])
     QTextStream errors(stderr);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {
-        errors << "usage: draw_images <output folder>\n";
+        errors << "usage: draw_images <resources folder>\n";
         return 2;
     }
-    const QDir folder(arguments.at(1));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        errors << "cannot create " << folder.path() << '\n';
-        return 1;
-    }
-    for (const Image &image : allImages()) {
-        const QString path = folder.filePath(image.name + QStringLiteral(".png"));
-        if (!render(image, path)) {
+    const QDir resources(arguments.at(1));
+    for (const Drawing &drawing : allDrawings()) {
+        const QString path = resources.filePath(drawing.path);
+        if (!render(drawing.image, drawing.scale, path)) {
             errors << "cannot write " << path << '\n';
             return 1;
         }

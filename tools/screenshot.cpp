@@ -44,8 +44,8 @@ QString Text(const char *source)
     return QCoreApplication::translate("MainWindow", source);
 }
 
-// A listing to look at: sample records in the working database, shown by a
-// search over all dates.
+// A listing to look at: sample records in the working database, one of a
+// long name, shown by a search over all dates.
 void ListSampleRecords(MainWindow &window)
 {
     QSqlQuery insert;
@@ -53,7 +53,8 @@ void ListSampleRecords(MainWindow &window)
     const int callTypes[] = {0, 1, 2, 16, 17, 33};
     for (int i = 0; i < 14; ++i) {
         const QDateTime start(QDate(2024, 3, 7), QTime(8, 2 * i, (7 * i) % 60));
-        const QString name = start.toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral(".wav");
+        const QString name = i == 1 ? QStringLiteral("north gate dispatch, channel 4, shift handover.wav")
+                                    : start.toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral(".wav");
         const bool live = i % 5 == 4;
         const QVariantList values{i % 3 == 0 ? 1 : 0, name, start.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
                                   QTime(0, 0).addSecs(17 + 23 * i).toString(QStringLiteral("hh:mm:ss")),
@@ -137,6 +138,8 @@ private:
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);
     if (argc < 2)
         return 2;

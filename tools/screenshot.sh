@@ -2,12 +2,15 @@
 # Builds Ovelia, then takes screenshots under Xvfb of the main window, its
 # Settings menu, the calendar pop-up, both filter lists, a hovered button and
 # every dialog, in English and Chinese:
-#   tools/screenshot.sh [output folder]     (default build/screenshots)
-# docs/mainwindow.png, shown in README, is the English main window.
+#   tools/screenshot.sh [output folder] [scale]   (default build/screenshots, 1)
+# The scale (QT_SCALE_FACTOR: 1.5, 2, ...) pictures a high-DPI screen.
+# docs/mainwindow.png, shown in README, is the English main window at scale 1.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${OVELIA_BUILD_DIR:-$root/build}
 output=${1:-$build/screenshots}
+scale=${2:-1}
+screen=$(awk -v s="$scale" 'BEGIN { printf "%dx%dx24", 1100 * s, 700 * s }')
 
 if ! command -v xvfb-run >/dev/null; then
     sudo=""
@@ -19,7 +22,11 @@ fi
 "$root/tools/setup.sh"
 cmake --build "$build" --target screenshot -j"$(nproc)"
 for language in 0409 0804; do
-    xvfb-run -a -s "-screen 0 1100x700x24" "$build/bin/screenshot" "$output" "$language"
+    QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 $screen" "$build/bin/screenshot" "$output" "$language"
 done
-cp "$output/mainwindow-0409.png" "$root/docs/mainwindow.png"
-echo "Saved the screenshots in $output and docs/mainwindow.png"
+if [ "$scale" = 1 ]; then
+    cp "$output/mainwindow-0409.png" "$root/docs/mainwindow.png"
+    echo "Saved the screenshots in $output and docs/mainwindow.png"
+else
+    echo "Saved the screenshots in $output"
+fi

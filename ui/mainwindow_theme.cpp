@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCalendarWidget>
+#include <QIcon>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTextCharFormat>
@@ -105,7 +106,8 @@ void StyleLabels(Ui::MainWindow *ui)
     };
     for (const LabelGroup &group : groups)
         SetStyleByKind(QStringLiteral("QLabel"), group.labels, &group.style);
-    ui->label_RecordTipIcon->setPixmap(QPixmap(QStringLiteral(":/PicRes/Label_RecordPathIcon.png")));
+    ui->label_RecordTipIcon->setPixmap(
+        QIcon(QStringLiteral(":/PicRes/Label_RecordPathIcon.png")).pixmap(ui->label_RecordTipIcon->size()));
 }
 
 void StyleLineEdits(Ui::MainWindow *ui)

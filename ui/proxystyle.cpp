@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr QSize kCheckImageSize(14, 14);
+
 // Only the two plain states have an image; any extra flag (selected, focus,
 // mouse over, ...) leaves the indicator undrawn.
 QString CheckIndicatorImage(QStyle::State state)
@@ -36,7 +38,10 @@ void ProxyStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opt
     const QString image = CheckIndicatorImage(option->state);
     if (image.isEmpty())
         return;
+    // At its own size: QIcon::paint would stretch the name@2x.png of a high-DPI
+    // screen to the whole cell.
+    const QRect imageRect = alignedRect(option->direction, Qt::AlignCenter, kCheckImageSize, option->rect);
     painter->save();
-    QIcon(image).paint(painter, option->rect, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+    QIcon(image).paint(painter, imageRect, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
     painter->restore();
 }

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 TitleStripDrag::TitleStripDrag(QWidget *window, int stripHeight)
     : QObject(window)
@@ -40,8 +41,18 @@ void TitleStripDrag::Press(const QMouseEvent *event)
         return;
     if (qRound(event->localPos().y()) > m_stripHeight)
         return;
+    if (StartSystemMove())
+        return;
     m_dragging = true;
     m_anchor = event->globalPos();
+}
+
+// On Wayland only the compositor can move a window. Where the platform cannot
+// (X11 without a window manager, offscreen) the window moves itself.
+bool TitleStripDrag::StartSystemMove() const
+{
+    QWindow *handle = m_window->windowHandle();
+    return handle && handle->startSystemMove();
 }
 
 void TitleStripDrag::Move(const QMouseEvent *event)

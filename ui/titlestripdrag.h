@@ -10,7 +10,8 @@ class QWidget;
 constexpr int kDialogStripHeight = 45;
 
 // Moves a frameless window while the left button is held after a press in the
-// strip at its top (local y from 0 to stripHeight). A child of the window that
+// strip at its top (local y from 0 to stripHeight): the window system moves it
+// where it can, the window itself elsewhere. A child of the window that
 // filters the window's own mouse events, those its children ignore included.
 class TitleStripDrag : public QObject
 {
@@ -22,6 +23,7 @@ protected:
 
 private:
     void Press(const QMouseEvent *event);
+    bool StartSystemMove() const;
     void Move(const QMouseEvent *event);
     void Release(const QMouseEvent *event);
 

@@ -1,7 +1,10 @@
 // The rules of the GUI side, called directly: the catalogs listed and the one
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
-// the version text, the tree paths and the player's texts and seeking.
+// the version text, the tree paths, the player's texts and seeking, and the
+// images for high-DPI screens, the application's icon and the title strip's
+// drag, which the offscreen platform leaves to the window itself.
 
+#include "app/appresources.h"
 #include "app/commandline.h"
 #include "app/languages.h"
 #include "app/version.h"
@@ -10,7 +13,9 @@
 #include "tests/support/filesnapshot.h"
 #include "tests/support/recordingfixture.h"
 #include "ui/stylesheetbuilder.h"
+#include "ui/titlestripdrag.h"
 
+#include <QImage>
 #include <QTreeWidgetItem>
 #include <QtTest>
 
@@ -128,6 +133,52 @@ QString NameAndIdentifier(const QString &file)
     return name + '|' + identifier;
 }
 
+// The interface images without a name@2x.png twice their size beside them.
+QString ImagesWithoutDoubles()
+{
+    RegisterResources();
+    const QDir folder(":/PicRes");
+    QStringList lacking;
+    for (const QString &name : folder.entryList({"*.png"}))
+        if (!name.endsWith("@2x.png") && QImage(folder.filePath(QString(name).replace(".png", "@2x.png"))).size()
+                                             != 2 * QImage(folder.filePath(name)).size())
+            lacking << name;
+    return lacking.join(' ');
+}
+
+// The sizes "NxN" of the icon theme's folders whose icon is of that size.
+QString IconSizes()
+{
+    RegisterResources();
+    QStringList sizes;
+    for (const QString &size : QDir(":/icons/hicolor").entryList(QDir::Dirs)) {
+        const int side = size.section('x', 0, 0).toInt();
+        if (size == QStringLiteral("%1x%1").arg(side) && QImage(":/icons/hicolor/" + size + "/apps/ovelia.png").size() == QSize(side, side))
+            sizes << size;
+    }
+    return sizes.join(' ');
+}
+
+// How far a window with a strip 20 high goes when the left button, pressed at
+// local y, is held while the mouse moves 30 right and 20 down.
+QString Dragged(int y)
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    new TitleStripDrag(&window, 20);
+    window.show();
+    const QPoint start = window.pos();
+    const QPoint press = window.mapToGlobal(QPoint(10, y));
+    for (const auto &[type, global] : {std::pair(QEvent::MouseButtonPress, press),
+                                       {QEvent::MouseMove, press + QPoint(30, 20)},
+                                       {QEvent::MouseButtonRelease, press + QPoint(30, 20)}}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, window.mapFromGlobal(global), global, Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    const QPoint moved = window.pos() - start;
+    return QStringLiteral("%1,%2").arg(moved.x()).arg(moved.y());
+}
+
 } // namespace
 
 #define CALL_ROW(tag, call, expected) \
@@ -210,6 +261,10 @@ void TestGuiRules::calls_data()
     CALL_ROW("slider 100 ms behind", SliderSeeks(5000, 4900), true);
     CALL_ROW("slider 99 ms ahead", SliderSeeks(5000, 5099), false);
     CALL_ROW("slider 100 ms ahead", SliderSeeks(5000, 5100), true);
+    CALL_ROW("dragged by the title strip", Dragged(20), "30,20");
+    CALL_ROW("pressed below the title strip", Dragged(21), "0,0");
+    CALL_ROW("images at twice their size", ImagesWithoutDoubles(), "");
+    CALL_ROW("application icon", IconSizes(), "128x128 16x16 24x24 256x256 32x32 48x48 64x64");
 }
 
 void TestGuiRules::calls()

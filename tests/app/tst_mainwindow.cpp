@@ -1,6 +1,7 @@
 // The real main window, one new window per test, driven through its widgets:
 // the import tree, its node numbers, removal and theme, the check marks,
-// delete and playing, each beyond what the user journey goes through.
+// delete, playing and the columns beside long names, each beyond what the
+// user journey goes through.
 
 #include "app/mainwindow.h"
 #include "tests/support/filesnapshot.h"
@@ -9,7 +10,9 @@
 #include "tests/support/windowdriver.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <QtTest>
@@ -46,6 +49,7 @@ private slots:
     void refusesListChangesWhilePlaying();
     void listFollowsTheDay_data();
     void listFollowsTheDay();
+    void longNamesKeepCallTypeInView();
 
 private:
     QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
@@ -302,6 +306,19 @@ void TestMainWindow::listFollowsTheDay()
     if (step == "refresh")
         ChooseTreeItemMenuEntry(Top(), "Refresh");
     QTEST(Names(), "listed");
+}
+
+// Long names widen their column, but only as far as Call Type stays in view
+// beside the vertical scroll bar.
+void TestMainWindow::longNamesKeepCallTypeInView()
+{
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(WriteRecording(Rec(QString("long/%1 north gate dispatch, channel 4, shift handover.wav").arg(i))));
+    ImportAndList();
+    auto *table = m_window->findChild<QTableView *>("tableView");
+    QTRY_VERIFY_WITH_TIMEOUT(table->verticalScrollBar()->isVisible(), kWaitMs);
+    QVERIFY(table->columnWidth(2) > 150);
+    QVERIFY(table->columnViewportPosition(9) + table->columnWidth(9) <= table->viewport()->width());
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)
