@@ -21,3 +21,17 @@ QStringList ParseCommandLine(const QStringList &arguments)
         paths << QDir::cleanPath(QDir::current().absoluteFilePath(path));
     return paths;
 }
+
+bool AsksOnlyForText(const QStringList &arguments)
+{
+    static const QStringList textOptions{QStringLiteral("-h"), QStringLiteral("--help"),
+                                         QStringLiteral("--help-all"), QStringLiteral("-v"),
+                                         QStringLiteral("--version")};
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (textOptions.contains(argument))
+            return true;
+    }
+    return false;
+}

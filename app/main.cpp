@@ -23,10 +23,24 @@ QIcon ApplicationIcon()
     return icon;
 }
 
+// The help and the version need no display: a plain application answers.
+void AnswerTextOptions(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!AsksOnlyForText(arguments))
+        return;
+    const QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(ProgramVersion());
+    ParseCommandLine(arguments);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    AnswerTextOptions(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);

@@ -249,6 +249,8 @@ void TestGuiRules::calls_data()
     CALL_ROW("paths made absolute and clean", ParseCommandLine({"Ovelia", "calls/", "/srv/rec/../a.wav", "."}).join('|'),
              here + "/calls|/srv/a.wav|" + here);
     CALL_ROW("a path after --", ParseCommandLine({"Ovelia", "--", "-odd.wav"}).join('|'), here + "/-odd.wav");
+    CALL_ROW("asks for the version, after a path", AsksOnlyForText({"Ovelia", "calls", "-v"}), true);
+    CALL_ROW("asks for nothing; a path named like an option", AsksOnlyForText({"--help", "a", "--", "--help"}), false);
     CALL_ROW("played 0", PlayTimeText(0), "00:00:00");
     CALL_ROW("played 59.999 s", PlayTimeText(59999), "00:00:59");
     CALL_ROW("played 1 min", PlayTimeText(60000), "00:01:00");
