@@ -17,16 +17,6 @@ constexpr int kScanTreeNode = 0;
 
 const QString kReportConnection = QStringLiteral("ovelia-scan-report");
 
-bool NeedsCsvQuotes(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\r')
-            || c == QLatin1Char('\n'))
-            return true;
-    }
-    return false;
-}
-
 // What the record table shows where a recording has no value.
 const QString kNone = QStringLiteral("-");
 
@@ -137,23 +127,6 @@ QStringList ReportFields(const RecordRow &row, const QVariant &channelType)
     }
     fields.append(channelType.toString());
     return fields;
-}
-
-QString CsvField(const QString &text)
-{
-    if (!NeedsCsvQuotes(text))
-        return text;
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
-}
-
-QString CsvLine(const QStringList &fields)
-{
-    QStringList quoted;
-    for (const QString &field : fields)
-        quoted.append(CsvField(field));
-    return quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
 }
 
 QByteArray JsonRecord(const QStringList &fields)

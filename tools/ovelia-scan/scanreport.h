@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/recordscan.h"
+#include "records/csvline.h"
 #include "records/recordrow.h"
 
 #include <QByteArray>
@@ -27,11 +28,6 @@ QStringList ReportColumnNames();
 // code.
 QStringList ReportFields(const RecordRow &row, const QVariant &channelType);
 
-// RFC 4180: a field holding a comma, a double quote, CR or LF is enclosed in
-// double quotes with its inner quotes doubled; any other is kept as it is.
-QString CsvField(const QString &text);
-// The fields joined by commas, ended by CRLF.
-QString CsvLine(const QStringList &fields);
 // One record as a compact JSON object keyed by ReportColumnNames(): the IDs,
 // the frequencies, the seconds and the channel-type code as numbers, and null
 // for a value that the record table shows as "-"; the other values as strings.
