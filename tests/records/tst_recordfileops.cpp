@@ -1,6 +1,7 @@
 // The file operations on records: rename, delete, the export's plan, its names and its copies.
 
 #include "import/recordscan.h"
+#include "records/exportmanifest.h"
 #include "records/recordfileops.h"
 #include "records/recordingexport.h"
 #include "records/recordquery.h"
@@ -157,12 +158,17 @@ private slots:
         QVERIFY(outcome.recordsKept && outcome.deletedCount == 1 && !QFileInfo::exists(path));
     }
 
-    void timeSuffix()
+    // A copy's time suffix, the manifest's names by the export's time and attempt, a copy's line in the checksum file.
+    void exportNames()
     {
         QStringList suffixed;
+        const QDateTime time({2024, 3, 7}, {14, 5, 9, 42});
         for (const char *target : {"/out/call.wav", ".wav", "a.w", ""})
-            suffixed << WithTimeSuffix(target, QDateTime({2024, 3, 7}, {14, 5, 9, 42}));
+            suffixed << WithTimeSuffix(target, time);
         QCOMPARE(suffixed, QStringList({"/out/call-240307140509042.wav", "-240307140509042.wav", "-240307140509042a.w", "-240307140509042"}));
+        QCOMPARE((QStringList{ManifestStem(time, 1), ManifestStem(time, 2), ManifestStem(QDateTime({2026, 12, 31}, {23, 59, 59}), 10)}),
+                 (QStringList{"export-20240307-140509", "export-20240307-140509-2", "export-20261231-235959-10"}));
+        QCOMPARE((QList<QByteArray>{ChecksumLine(" a.wav", "ab"), ChecksumLine("\\\n\r.wav", "ab")}), (QList<QByteArray>{"ab   a.wav\n", "\\ab  \\\\\\n\\r.wav\n"}));
     }
 
     // A source of a kind copied under a name beside a call.wav of a kind; a copy that fails leaves nothing behind.
