@@ -133,7 +133,7 @@ private:
     void MoveCheckedCount(int change);
     int CurrentRow() const;
     bool HasRow(int row) const;
-    bool ExportRecords(const QList<RecordRow> &records, const QString &dir);
+    bool ExportRecords(const ExportPlan &plan, const QString &dir);
     void ShowExportProgress(RecordingExport &job);
 
     // Player

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -12,6 +13,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+QString TemporaryFileTemplate(const QString &dir)
+{
+    return dir + QStringLiteral("/.ovelia-export-XXXXXX");
+}
+
+bool PlaceTemporaryFile(QTemporaryFile &file, const QString &target)
+{
+    file.close();
+    if (!MoveWithoutReplacing(file.fileName(), target))
+        return false;
+    file.setAutoRemove(false);
+    return true;
+}
 
 #ifdef Q_OS_WIN
 

@@ -4,12 +4,21 @@
 
 #include <QString>
 
+class QTemporaryFile;
+
 // Gives the entry at from the name to, in one step of the file system, and
 // only when no entry of any kind (a file, a folder, a special file, a link,
 // even one that leads nowhere) holds that name. Never replaces and never
 // copies: a move that the file system cannot make this way fails, and then
 // nothing changed.
 bool MoveWithoutReplacing(const QString &from, const QString &to);
+
+// The template of a hidden temporary file in dir, for a file that gets its
+// own name there only when complete.
+QString TemporaryFileTemplate(const QString &dir);
+// Closes the complete temporary file and gives it the name target, as
+// MoveWithoutReplacing does; the file is kept only when it got that name.
+bool PlaceTemporaryFile(QTemporaryFile &file, const QString &target);
 
 // The operations on a listed file act on its path only while the path still
 // leads to the regular file that was listed (identity): the path's folder is

@@ -8,6 +8,7 @@
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui_mainwindow.h"
 
+#include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
@@ -134,7 +135,7 @@ void MainWindow::on_pbtn_AddToFolder_clicked()
                                       nullptr);
         return;
     }
-    const bool complete = ExportRecords(plan.taken, dir) && !plan.partial;
+    const bool complete = ExportRecords(plan, dir);
     MsgTipWidthSingleBtn::ShowTip(tr("Export"),
                                   complete ? tr("Success!")
                                            : tr("Only some files export successfully, please check!"),
@@ -144,9 +145,9 @@ void MainWindow::on_pbtn_AddToFolder_clicked()
 // The copies run on their own thread. The window keeps painting while it
 // waits; what the user does meanwhile waits too, until the progress dialog,
 // which takes it over, shows.
-bool MainWindow::ExportRecords(const QList<RecordRow> &records, const QString &dir)
+bool MainWindow::ExportRecords(const ExportPlan &plan, const QString &dir)
 {
-    RecordingExport job(records, dir, m_copyRecording);
+    RecordingExport job(plan, dir, QDateTime::currentDateTime(), m_copyRecording);
     QEventLoop quietWait;
     connect(&job, &RecordingExport::Finished, &quietWait, &QEventLoop::quit);
     QTimer::singleShot(kQuietExportMs, &quietWait, &QEventLoop::quit);
@@ -155,7 +156,7 @@ bool MainWindow::ExportRecords(const QList<RecordRow> &records, const QString &d
     if (!job.IsFinished())
         ShowExportProgress(job);
     job.Stop();
-    return job.AllCopied();
+    return job.IsComplete();
 }
 
 void MainWindow::ShowExportProgress(RecordingExport &job)

@@ -1,5 +1,6 @@
 #include "records/recordfileops.h"
 
+#include "records/exportmanifest.h"
 #include "records/filemove.h"
 #include "records/visiblename.h"
 
@@ -141,10 +142,7 @@ ExportPlan PlanExport(const QList<RecordRow> &rows)
     for (const RecordRow &row : rows) {
         if (!row.checked)
             continue;
-        if (IsFileValid(row.filePath))
-            plan.taken.append(row);
-        else
-            plan.partial = true;
+        (IsFileValid(row.filePath) ? plan.taken : plan.missing).append(row);
     }
     return plan;
 }
@@ -169,4 +167,13 @@ QString FreeExportTarget(const QString &dir, const QString &fileName)
     while (IsNameTaken(candidate))
         candidate = WithTimeSuffix(target, QDateTime::currentDateTime());
     return candidate;
+}
+
+QString FreeManifestStem(const QString &dir, const QDateTime &time)
+{
+    for (int attempt = 1;; ++attempt) {
+        const QString stem = dir + QLatin1Char('/') + ManifestStem(time, attempt);
+        if (!IsNameTaken(stem + kManifestSuffix) && !IsNameTaken(stem + kChecksumSuffix))
+            return stem;
+    }
 }

@@ -59,12 +59,13 @@ RenameDecision CheckRename(const QString &oldPath, const QString &typedName);
 // nothing changed.
 bool RenameRecording(const QString &oldPath, const QString &newName, const QString &newPath);
 
-// Export: the checked records with an existing file are taken; a checked
-// record whose file is missing makes the export partial.
+// Export: the checked records with an existing file are taken; the checked
+// records whose files are missing, listed as such in the export's manifest,
+// make it partial. Both in page order.
 struct ExportPlan
 {
     QList<RecordRow> taken;
-    bool partial = false;
+    QList<RecordRow> missing;
 };
 
 ExportPlan PlanExport(const QList<RecordRow> &rows);
@@ -74,3 +75,6 @@ bool IsWritableDirectory(const QString &dir);
 QString WithTimeSuffix(const QString &target, const QDateTime &time);
 // dir/fileName, or while that is taken, the same with the current time suffix.
 QString FreeExportTarget(const QString &dir, const QString &fileName);
+// dir/ and the first ManifestStem of time for which no entry holds the
+// manifest's name nor the checksum file's.
+QString FreeManifestStem(const QString &dir, const QDateTime &time);

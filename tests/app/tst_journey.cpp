@@ -261,7 +261,7 @@ void TestUserJourney::exportsIntoFolderHoldingOneName()
     QCOMPARE(TakeMessages(), QStringList{"Success!"});
 
     const QStringList exported = QDir(m_exportFolder.path()).entryList(QDir::Files);
-    QCOMPARE(exported.size(), 4);
+    QCOMPARE(exported.size(), 6); // and the manifest and checksum file
     const QStringList copies = exported.filter(QRegularExpression("^n001-\\d{15}\\.wav$"));
     QCOMPARE(copies.size(), 1);
     QCOMPARE(ContentHash(m_exportFolder.filePath(NorthName(1))), yesterdays);

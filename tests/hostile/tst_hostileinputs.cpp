@@ -68,6 +68,7 @@ private slots:
     void fileChangedAfterListing_data();
     void fileChangedAfterListing();
     void longExportShowsProgressAndStops();
+    void manifestNotWritten();
     void controlMarksShownVisibly_data();
     void controlMarksShownVisibly();
     void namesTheCodecCannotCarry_data();
@@ -240,14 +241,14 @@ void TestHostileInputs::fileChangedAfterListing()
     for (const QString &name : exported)
         copies << name + " " + ContentHash(Archive(name));
     QStringList written;
-    for (const QFileInfo &copy : QDir(out.path()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+    for (const QFileInfo &copy : QDir(out.path()).entryInfoList({"*.wav", ".*"}, QDir::Files | QDir::Hidden | QDir::System))
         written << copy.fileName() + " " + ContentHash(copy.filePath());
     QCOMPARE(written, copies);
 }
 
 // Each copy is slowed down, so that the export outlasts half a second: its
 // progress shows, and Cancel ends it at the copy's next check, the copy under
-// way removed.
+// way removed; the manifest lists the copy made and the others as cancelled.
 void TestHostileInputs::longExportShowsProgressAndStops()
 {
     ListRecordings({"a.wav", "b.wav", "c.wav"}, {}, QByteArray(4 << 20, '\x01'));
@@ -272,8 +273,31 @@ void TestHostileInputs::longExportShowsProgressAndStops()
     }, [&] { ExportTo(m_window.get(), out.path()); });
     QVERIFY2(cancelled && checksAfterCancel <= 1, qPrintable(QString::number(checksAfterCancel)));
     QCOMPARE(TakeMessages(), QStringList{"Only some files export successfully, please check!"});
-    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.wav"});
+    const QStringList written = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(written.join(' ').remove(QRegularExpression("\\d{8}-\\d{6}")), QString("a.wav export-.manifest.csv export-.sha256"));
     QCOMPARE(ContentHash(out.filePath("a.wav")), ContentHash(Archive("a.wav")));
+    QFile manifest(out.filePath(written[1]));
+    QVERIFY(manifest.open(QIODevice::ReadOnly)); // the first and last field of each line
+    QCOMPARE(QString(manifest.readAll()).replace(QRegularExpression(",.*,"), " "), QString("exported_name result\r\na.wav copied\r\n cancelled\r\n cancelled\r\n"));
+}
+
+// The export's folder moved away after the copy: no manifest, a partial export.
+void TestHostileInputs::manifestNotWritten()
+{
+    ListRecordings({"a.wav"});
+    ClickButton(m_window.get(), "pbtn_SelectAll");
+    QTemporaryDir parent;
+    const QString out = parent.filePath("out"), moved = parent.filePath("moved");
+    m_window->SetRecordingCopier([&](const QString &source, const QString &dir, const QString &name,
+                                     const StopRequest &stopRequested) {
+        const std::optional<CopiedFile> copy = CopyRecording(source, dir, name, stopRequested);
+        QDir().rename(out, moved);
+        return copy;
+    });
+    QVERIFY(QDir().mkdir(out));
+    ExportTo(m_window.get(), out);
+    QCOMPARE(TakeMessages(), QStringList{"Only some files export successfully, please check!"});
+    QCOMPARE(QDir(moved).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), QStringList{"a.wav"});
 }
 
 void TestHostileInputs::controlMarksShownVisibly_data()

@@ -1,6 +1,7 @@
 // The file operations on records: rename, delete, the export's plan, its names and its copies.
 
 #include "import/recordscan.h"
+#include "records/csvline.h"
 #include "records/exportmanifest.h"
 #include "records/recordfileops.h"
 #include "records/recordingexport.h"
@@ -12,6 +13,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 static QStringList Entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); }
@@ -22,7 +24,7 @@ static bool AddRecord(const QString &path, bool checked = false)
                                 .arg(int(checked)).arg(SqlText(QFileInfo(path).fileName()), SqlText(path)));
 }
 
-static RecordRow Row(const QString &path, bool checked) { return MakeRecordRow({checked, QFileInfo(path).fileName(), {}, {}, {}, {}, {}, {}, {}, {}, path, {}, {}}, 1); }
+static RecordRow Row(const QString &path, bool checked = true) { return MakeRecordRow({checked, QFileInfo(path).fileName(), "2024-03-07 09:05:03", {}, 1001, 2002, 2, 1, {}, {}, path, 2, 77}, 1); }
 
 class TestRecordFileOps : public QObject
 {
@@ -105,7 +107,7 @@ private slots:
         const QList<RecordRow> rows{Row(keep, false), Row(path, c[0])};
         const ExportPlan plan = PlanExport(rows);
         const DeleteOutcome outcome = DeleteCheckedRecords(rows);
-        QCOMPARE((QVector<int>{plan.taken.size(), plan.partial, outcome.deletedCount, outcome.someRefused, outcome.keptRows.size(), outcome.keptRows.last().checked}),
+        QCOMPARE((QVector<int>{plan.taken.size(), plan.missing.size(), outcome.deletedCount, outcome.someRefused, outcome.keptRows.size(), outcome.keptRows.last().checked}),
                  (QVector<int>{c[1], c[0] && !c[1], c[2], c[0] && !c[2], 2 - c[2], c[0] && !c[2]}));
         QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), (!c[2] && kind != "missing") || kind == "dangling");
         QCOMPARE(database.Column("FilePath"), (c[2] ? QStringList{keep} : QStringList{keep, path}));
@@ -158,8 +160,9 @@ private slots:
         QVERIFY(outcome.recordsKept && outcome.deletedCount == 1 && !QFileInfo::exists(path));
     }
 
-    // A copy's time suffix, the manifest's names by the export's time and attempt, a copy's line in the checksum file.
-    void exportNames()
+    // A copy's time suffix and mode (the source's, less the umask), the manifest's names by the export's time and
+    // attempt, a copy's line in the checksum file.
+    void exportRules()
     {
         QStringList suffixed;
         const QDateTime time({2024, 3, 7}, {14, 5, 9, 42});
@@ -168,7 +171,49 @@ private slots:
         QCOMPARE(suffixed, QStringList({"/out/call-240307140509042.wav", "-240307140509042.wav", "-240307140509042a.w", "-240307140509042"}));
         QCOMPARE((QStringList{ManifestStem(time, 1), ManifestStem(time, 2), ManifestStem(QDateTime({2026, 12, 31}, {23, 59, 59}), 10)}),
                  (QStringList{"export-20240307-140509", "export-20240307-140509-2", "export-20261231-235959-10"}));
+        QCOMPARE((QList<unsigned>{CopyMode(0666, 022), CopyMode(0644, 0), CopyMode(0100755, 027), CopyMode(04777, 0)}), (QList<unsigned>{0644, 0644, 0750, 0777}));
         QCOMPARE((QList<QByteArray>{ChecksumLine(" a.wav", "ab"), ChecksumLine("\\\n\r.wav", "ab")}), (QList<QByteArray>{"ab   a.wav\n", "\\ab  \\\\\\n\\r.wav\n"}));
+    }
+
+    // A recording of the row's name (modified at a time to the nanosecond, its mode 0444) and one gone since the
+    // listing, exported under umask 027 into a folder where entries of a kind hold names of the export's time.
+    void exportWritesManifest_data()
+    {
+        QTest::addColumn<QString>("name"); QTest::addColumn<QStringList>("taken"); QTest::addColumn<QString>("stem");
+        QTest::newRow("plain") << "a.wav" << QStringList{} << "export-20261207-142233";
+        QTest::newRow("backslash, LF and CR, checksum name taken") << "a\\b\nc\r.wav" << QStringList{"dangling .sha256"} << "export-20261207-142233-2";
+        QTest::newRow("comma and quote, manifest name and the next checksum name taken")
+            << "a,\"b\".wav" << QStringList{"empty .manifest.csv", "fifo -2.sha256"} << "export-20261207-142233-3";
+    }
+    void exportWritesManifest()
+    {
+        QFETCH(QString, name); QFETCH(QStringList, taken); QFETCH(QString, stem);
+        QTemporaryDir source, out;
+        const mode_t umask = ::umask(027);
+        const auto restoreUmask = qScopeGuard([umask] { ::umask(umask); });
+        const QString path = source.filePath(name), gone = source.filePath("gone.wav"), copy = out.filePath(name);
+        const struct timespec modified[2] = {{0, UTIME_OMIT}, {1709802303, 123456789}};
+        QVERIFY(MakeEntry("recording", path) && ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), modified, 0) == 0 && QFile::setPermissions(path, QFile::Permissions(0x4444)));
+        for (const QString &entry : taken) // its kind, then what follows the export's time in its name
+            QVERIFY(MakeEntry(entry.section(' ', 0, 0), out.filePath("export-20261207-142233" + entry.section(' ', 1))));
+        const QStringList before = Snapshot(out.path());
+        RecordingExport job({{Row(path)}, {Row(gone)}}, out.path(), QDateTime({2026, 12, 7}, {14, 22, 33}), CopyRecording);
+        job.Start();
+        QTRY_VERIFY_WITH_TIMEOUT(job.IsFinished(), 10000);
+        QFile manifest(out.filePath(stem + kManifestSuffix)), copied(copy);
+        QVERIFY(manifest.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
+        const QString hash = QCryptographicHash::hash(copied.readAll(), QCryptographicHash::Sha256).toHex();
+        const QStringList shown{"2024-03-07 09:05:03", "1001", "2002", "77", "Group Call", "Call Record"};
+        QCOMPARE(QString::fromUtf8(manifest.readAll()), CsvLine(ManifestColumnNames()) + CsvLine(QStringList{name, path, QString::number(copied.size()), hash} + shown << "copied")
+                                                            + CsvLine(QStringList{"", gone, "", ""} + shown << "missing"));
+        QCOMPARE((QList<int>{int(copied.permissions() & 0x7077), int(manifest.permissions() & 0x7077)}), (QList<int>{0x4040, 0x6040})); // owner, group, other
+        QProcess check;
+        check.setWorkingDirectory(out.path());
+        check.start("sha256sum", {"--check", "--strict", stem + kChecksumSuffix});
+        QVERIFY2(check.waitForFinished(10000) && check.exitCode() == 0, check.readAll().constData());
+        struct stat status;
+        QVERIFY(::stat(QFile::encodeName(copy).constData(), &status) == 0 && status.st_mtim.tv_sec == 1709802303 && status.st_mtim.tv_nsec == 123456789);
+        QCOMPARE(Moved(Moved(Moved(Snapshot(out.path()), name, ""), stem + kManifestSuffix, ""), stem + kChecksumSuffix, ""), before);
     }
 
     // A source of a kind copied under a name beside a call.wav of a kind; a copy that fails leaves nothing behind.
@@ -190,26 +235,12 @@ private slots:
         const QString path = source.filePath("x.wav");
         QVERIFY(MakeEntry(c[0], path) && MakeEntry(c[1], out.filePath("call.wav")));
         const bool copied = QFileInfo(path).isFile() && c[3].isEmpty() && c[2] == "call.wav";
-        QCOMPARE(CopyRecording(path, out.path(), c[2], [&c] { return !c[3].isEmpty(); }), copied);
+        QCOMPARE(CopyRecording(path, out.path(), c[2], [&c] { return !c[3].isEmpty(); }).has_value(), copied);
         QStringList added = Entries(out.path());
         added.removeOne(c[1] == "missing" ? "" : "call.wav");
         const QString name = c[1] == "missing" ? "^call\\.wav$" : "^call-\\d{15}\\.wav$";
         QVERIFY2(copied ? added.size() == 1 && QRegularExpression(name).match(added[0]).hasMatch() : added.isEmpty(), qPrintable(added.join(',')));
         QVERIFY(!copied || ContentHash(out.filePath(added[0])) == ContentHash(path));
-    }
-
-    // A copy has the source's permissions less what the umask takes away.
-    void copyMode()
-    {
-        QCOMPARE((QList<unsigned>{CopyMode(0666, 022), CopyMode(0644, 0), CopyMode(0100755, 027), CopyMode(04777, 0)}),
-                 (QList<unsigned>{0644, 0644, 0750, 0777}));
-        QTemporaryDir source, out;
-        const mode_t umask = ::umask(027);
-        const bool copied = MakeEntry("recording", source.filePath("x.wav")) && QFile::setPermissions(source.filePath("x.wav"), QFile::Permissions(0x6666))
-                            && CopyRecording(source.filePath("x.wav"), out.path(), "x.wav", [] { return false; });
-        ::umask(umask);
-        QVERIFY(copied);
-        QCOMPARE(int(QFileInfo(out.filePath("x.wav")).permissions() & 0x0777), 0x0640);
     }
 
     // Three copies under a name that is taken: a time suffix for each, taken anew until it is free.
