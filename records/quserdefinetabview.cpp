@@ -43,10 +43,12 @@ bool QUserDefineTabView::viewportEvent(QEvent *event)
 void QUserDefineTabView::ShowCellToolTip(const QHelpEvent *event)
 {
     const QModelIndex index = indexAt(event->pos());
+    const QString tip = index.data(Qt::ToolTipRole).toString();
     const QString text = index.data(Qt::DisplayRole).toString();
-    if (text.isEmpty() || CellTextFits(text, fontMetrics(), visualRect(index))) {
+    if (tip.isEmpty() && (text.isEmpty() || CellTextFits(text, fontMetrics(), visualRect(index)))) {
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(event->globalPos(), text, viewport(), visualRect(index));
+    QToolTip::showText(event->globalPos(), tip.isEmpty() ? text : tip, viewport(),
+                       visualRect(index));
 }

@@ -9,7 +9,8 @@ class QFontMetrics;
 bool CellTextFits(const QString &text, const QFontMetrics &metrics, const QRect &cell);
 
 // The record table: a double click plays a row only with the left button; a
-// cell whose text does not fit shows the whole text as its tooltip.
+// cell shows the model's tooltip, or, where it has none and its text does
+// not fit, the whole text.
 class QUserDefineTabView : public QTableView
 {
     Q_OBJECT

@@ -63,6 +63,27 @@ QList<FilterItem> FilterItemsOf(const CodeText (&table)[N])
     return items;
 }
 
+// A private call is addressed to a radio, a group or an all call to a talk
+// group; an emergency call may be either, and so may a call of a type not
+// known.
+AliasKind CallIdKind(const QVariant &callType)
+{
+    bool isNumber = false;
+    const int code = callType.toInt(&isNumber);
+    switch (isNumber ? code : -1) {
+    case 0:
+    case 16:
+        return AliasKind::Radio;
+    case 1:
+    case 2:
+    case 17:
+    case 18:
+        return AliasKind::Group;
+    default:
+        return AliasKind::Any;
+    }
+}
+
 QString RecordRow::*const kTextFields[] = {
     &RecordRow::number,      &RecordRow::fileName,          &RecordRow::time,
     &RecordRow::duration,    &RecordRow::callingId,         &RecordRow::receiveId,
@@ -96,6 +117,7 @@ RecordRow MakeRecordRow(const RecordColumns &columns, int number)
     row.receiveId = columns[ColReceiveId].toString();
     row.recordType = CodeToText(kRecordTypes, kOtherRecordType, columns[ColRecordType]);
     row.callType = CodeToText(kCallTypes, kOtherCallType, columns[ColCallType]);
+    row.callIdKind = CallIdKind(columns[ColCallType]);
     row.transmitFrequency = columns[ColSendFre].toString();
     row.receiveFrequency = columns[ColRecFre].toString();
     row.filePath = columns[ColFilePath].toString();
@@ -119,6 +141,21 @@ RecordRow MakeRecordRow(const QSqlQuery &query, int number)
     for (int i = 0; i < int(columns.size()); ++i)
         columns[i] = query.value(i);
     return MakeRecordRow(columns, number);
+}
+
+QString IdName(const RecordRow &row, int field, const IdAliases &aliases)
+{
+    if (field != FieldCallingId && field != FieldReceiveId && field != FieldRadioId)
+        return QString();
+    bool isNumber = false;
+    const quint32 id = row.Text(field).toUInt(&isNumber);
+    const AliasKind kind = field == FieldReceiveId ? row.callIdKind : AliasKind::Radio;
+    return isNumber ? aliases.NameOf(id, kind) : QString();
+}
+
+QString RecordCellText(const RecordRow &row, int field, const IdAliases &aliases)
+{
+    return NamedIdText(row.Text(field), IdName(row, field, aliases));
 }
 
 QList<FilterItem> CallTypeFilterItems()

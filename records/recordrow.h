@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/idaliases.h"
+
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -42,6 +44,9 @@ struct RecordRow
     QString transmitFrequency; // SendFre
     QString receiveFrequency;  // RecFre
     QString filePath;
+    // What the Call ID names: a radio, a group, or either where the call
+    // type does not tell.
+    AliasKind callIdKind = AliasKind::Any;
 
     // field: FieldNumber .. FieldFilePath
     const QString &Text(int field) const;
@@ -73,6 +78,14 @@ using RecordColumns = std::array<QVariant, 13>;
 RecordRow MakeRecordRow(const RecordColumns &columns, int number);
 // Reads the query's current row of `select * from SaveViewDisp ...`.
 RecordRow MakeRecordRow(const QSqlQuery &query, int number);
+
+// The name of the ID that the row shows in field (FieldCallingId,
+// FieldReceiveId or FieldRadioId); empty for another field, an ID without a
+// name, or "-". Talker and radio IDs name radios.
+QString IdName(const RecordRow &row, int field, const IdAliases &aliases);
+// The text the record table shows in field: "name (id)" for a named ID, else
+// the row's text.
+QString RecordCellText(const RecordRow &row, int field, const IdAliases &aliases);
 
 // An item of a filter combo box, translated in the context "MainWindow": its text and the code it filters on
 // (NoFilterCode for "All Type").

@@ -45,6 +45,13 @@ void TableModel::SetRows(const QList<RecordRow> &rows)
     endResetModel();
 }
 
+void TableModel::SetAliases(const IdAliases &aliases)
+{
+    m_aliases = aliases;
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, FieldCallingId), index(m_rows.size() - 1, FieldRadioId));
+}
+
 int TableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_rows.size();
@@ -69,10 +76,19 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     case Qt::UserRole:
         return column == kCheckColumn ? QVariant(row.checked) : QVariant();
     case Qt::DisplayRole:
-        return IsTextColumn(column) ? VisibleName(row.Text(column)) : QString();
+        return IsTextColumn(column) ? VisibleName(RecordCellText(row, column, m_aliases))
+                                    : QString();
+    case Qt::ToolTipRole:
+        return IdToolTip(row, column);
     default:
         return QVariant();
     }
+}
+
+QVariant TableModel::IdToolTip(const RecordRow &row, int column) const
+{
+    const QString name = IdName(row, column, m_aliases);
+    return name.isEmpty() ? QVariant() : VisibleName(NamedIdText(row.Text(column), name));
 }
 
 bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -6,7 +6,8 @@
 #include <QList>
 
 // The rows of the current page as the record table shows them. Column 0 is the
-// check column: its mark is read and written through Qt::UserRole.
+// check column: its mark is read and written through Qt::UserRole. A named
+// ID shows as "name (id)", and as its tooltip.
 class TableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -15,6 +16,7 @@ public:
     explicit TableModel(QObject *parent = nullptr);
 
     void SetRows(const QList<RecordRow> &rows);
+    void SetAliases(const IdAliases &aliases);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -31,6 +33,8 @@ signals:
 private:
     bool SetCheckMark(const QModelIndex &index, bool checked);
     bool SetText(const QModelIndex &index, const QString &text);
+    QVariant IdToolTip(const RecordRow &row, int column) const;
 
     QList<RecordRow> m_rows;
+    IdAliases m_aliases;
 };

@@ -1,7 +1,7 @@
 // The list of ID names: the CSV it reads, the names each kind of ID takes, the faults that refuse a list with their
-// lines.
+// lines, and the texts of the table's ID cells.
 
-#include "records/idaliases.h"
+#include "records/recordrow.h"
 
 #include <QtTest>
 
@@ -61,6 +61,30 @@ private slots:
     {
         QFETCH(QByteArray, bytes); QFETCH(QString, expected);
         QCOMPARE(Read(bytes, expected), expected);
+    }
+
+    // Talker 1001, Call 2002 and the radio's ID of a call record: the texts of the three cells.
+    void cellTexts_data()
+    {
+        QTest::addColumn<int>("callType"); QTest::addColumn<int>("channelType"); QTest::addColumn<int>("radioId"); QTest::addColumn<QString>("cells");
+        for (const auto &[tag, callType, channelType, radioId, cells] : std::initializer_list<std::tuple<const char *, int, int, int, QString>>{
+                 {"group call: the group's name", 1, 2, 77, "Rita (1001)|Gina (2002)|Base (77)"}, {"all call", 2, 2, 77, "Rita (1001)|Gina (2002)|Base (77)"},
+                 {"ZRN group call", 17, 2, 77, "Rita (1001)|Gina (2002)|Base (77)"}, {"ZRN all call", 18, 2, 77, "Rita (1001)|Gina (2002)|Base (77)"},
+                 {"private call: the radio's name", 0, 2, 77, "Rita (1001)|Pete (2002)|Base (77)"}, {"ZRN private call", 16, 2, 77, "Rita (1001)|Pete (2002)|Base (77)"},
+                 {"emergency call: names without a kind only", 33, 2, 78, "Rita (1001)|2002|78"}, {"other type", 3, 2, 0, "Rita (1001)|2002|-"},
+                 {"no parties on the channel", 1, 1, 77, "-|-|Base (77)"}})
+            QTest::newRow(tag) << callType << channelType << radioId << cells;
+    }
+    void cellTexts()
+    {
+        QFETCH(int, callType); QFETCH(int, channelType); QFETCH(int, radioId); QFETCH(QString, cells);
+        const IdAliases aliases = ParseAliasList("id,name,kind\n1001,Rita,radio\n2002,Gina,group\n2002,Pete,radio\n77,Base,\n").aliases;
+        const RecordRow row = MakeRecordRow(RecordColumns{0, "a.wav", {}, {}, 1001, 2002, 2, callType, {}, {}, {}, channelType, radioId}, 1);
+        QStringList texts;
+        for (int field : {FieldCallingId, FieldReceiveId, FieldRadioId})
+            texts << RecordCellText(row, field, aliases);
+        QCOMPARE(texts.join('|'), cells);
+        QCOMPARE(RecordCellText(row, FieldFileName, aliases) + IdName(row, FieldFileName, aliases), "a.wav");
     }
 };
 
