@@ -42,6 +42,7 @@ MainWindow::MainWindow(QWidget *parent)
     InitSearchWidgets();
     InitTreeAndThread();
     InitTableView();
+    ReadKeptAliasList();
     InitPlayer();
     InitStyle();
     InitShortcuts();

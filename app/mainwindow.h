@@ -44,7 +44,7 @@ public:
     // The window's title band: a press at y <= 50 drags the window.
     static constexpr int kTitleBandHeight = 50;
 
-    // What Import and Export ask for folders and files.
+    // What Import, Export and the ID names entry ask for folders and files.
     void SetPathChooser(const PathChooser &chooser) { m_choosePath = chooser; }
     // What Export copies each recording with.
     void SetRecordingCopier(const RecordingCopier &copy) { m_copyRecording = copy; }
@@ -71,6 +71,7 @@ private slots:
     void TreeWidgetItemClicked(QTreeWidgetItem *item, int column);
     void LanguageChanged();
     void ListNumberChanged();
+    void ChooseAliasList();
     void AboutClick();
     void on_pbtn_ImportFile_clicked();
     void on_pbtn_SelectAll_clicked();
@@ -105,6 +106,8 @@ private:
     bool LoadLanguage(QString &identifier);
     void InitSettingMenu();
     void RetranslateOutsideForm();
+    void ReadKeptAliasList();
+    void ShowAliasListNote(const QString &text);
 
     // Look
     void InitStyle();
@@ -161,6 +164,7 @@ private:
     QMenu *m_settingMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
     QMenu *m_listNumberMenu = nullptr;
+    QAction *m_aliasListAction = nullptr;
     QAction *m_aboutAction = nullptr;
     QList<RecordRow> m_pageRecords;
     DbProcess m_dbProcess;

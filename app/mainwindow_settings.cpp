@@ -1,16 +1,20 @@
 // The Settings button's menu: the interface language, the page size of the
-// record list and the About box.
+// record list, the list of ID names and the About box.
 
 #include "app/mainwindow.h"
 #include "app/version.h"
 #include "player/qmenubutton.h"
+#include "records/tablemodel.h"
+#include "store/programfolders.h"
 #include "ui/abouttip.h"
 #include "ui/applicationlook.h"
+#include "ui/msgtipwidthsinglebtn.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace {
@@ -62,6 +66,9 @@ void MainWindow::InitSettingMenu()
     }
     pageSizeGroup->setExclusive(true);
 
+    m_aliasListAction = m_settingMenu->addAction(tr("ID Names..."));
+    connect(m_aliasListAction, &QAction::triggered, this, &MainWindow::ChooseAliasList);
+
     m_aboutAction = m_settingMenu->addAction(tr("About"));
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::AboutClick);
 }
@@ -103,6 +110,7 @@ void MainWindow::RetranslateOutsideForm()
 {
     m_languageMenu->setTitle(tr("Language"));
     m_listNumberMenu->setTitle(tr("ListNumber"));
+    m_aliasListAction->setText(tr("ID Names..."));
     m_aboutAction->setText(tr("About"));
     m_playAction->setText(tr("Play"));
     m_renameAction->setText(tr("ReName"));
@@ -124,6 +132,44 @@ void MainWindow::ListNumberChanged()
     LoadPage(PageHome);
     UpdatePageInfo();
     RefreshPlayList();
+}
+
+// The names change only the texts of the ID cells, never the list under a
+// playing recording: the entry is not refused while playing. A list that
+// cannot be read leaves the one in use; one that cannot be kept is used for
+// this run.
+void MainWindow::ChooseAliasList()
+{
+    const QString path = m_choosePath(this, tr("ID Names"), PathKind::AliasList);
+    if (path.isEmpty())
+        return;
+    const AliasListRead read = ReadAliasList(path);
+    if (!read.IsRead()) {
+        ShowAliasListNote(tr("Not taken: %1").arg(AliasListFault(read)));
+        return;
+    }
+    m_tableModel->SetAliases(read.aliases);
+    const QString notKept = KeepAliasList(read.bytes, AliasListPath());
+    if (!notKept.isEmpty())
+        ShowAliasListNote(tr("Not kept for the next start: %1").arg(notKept));
+}
+
+// The list kept by an earlier run; none kept is no names.
+void MainWindow::ReadKeptAliasList()
+{
+    const QString path = AliasListPath();
+    if (!QFileInfo::exists(path))
+        return;
+    const AliasListRead read = ReadAliasList(path);
+    if (read.IsRead())
+        m_tableModel->SetAliases(read.aliases);
+    else
+        ShowAliasListNote(tr("The kept list was not read: %1").arg(AliasListFault(read)));
+}
+
+void MainWindow::ShowAliasListNote(const QString &text)
+{
+    MsgTipWidthSingleBtn::ShowTip(tr("ID Names"), text, tr("OK"), nullptr);
 }
 
 void MainWindow::AboutClick()

@@ -298,6 +298,86 @@
         <source>Exporting, please wait... %1/%2</source>
         <translation>Exporting, please wait... %1/%2</translation>
     </message>
+    <message>
+        <source>ID Names...</source>
+        <translation>ID Names...</translation>
+    </message>
+    <message>
+        <source>ID Names</source>
+        <translation>ID Names</translation>
+    </message>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>Not taken: %1</translation>
+    </message>
+    <message>
+        <source>Not kept for the next start: %1</source>
+        <translation>Not kept for the next start: %1</translation>
+    </message>
+    <message>
+        <source>The kept list was not read: %1</source>
+        <translation>The kept list was not read: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>the header has %2 fields, this row %1</source>
+        <translation>the header has %2 fields, this row %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an ID (0 to %2)</source>
+        <translation>&quot;%1&quot; is not an ID (0 to %2)</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>kind &quot;%1&quot; is not radio or group</source>
+        <translation>kind &quot;%1&quot; is not radio or group</translation>
+    </message>
+    <message>
+        <source>ID %1 of this kind is named on line %2 too</source>
+        <translation>ID %1 of this kind is named on line %2 too</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>text after a closing quote</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>no header row</translation>
+    </message>
+    <message>
+        <source>no &quot;id&quot; column</source>
+        <translation>no &quot;id&quot; column</translation>
+    </message>
+    <message>
+        <source>no &quot;name&quot; column</source>
+        <translation>no &quot;name&quot; column</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>larger than 16 MiB</source>
+        <translation>larger than 16 MiB</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>cannot make the folder %1</translation>
+    </message>
 </context>
 <context>
     <name>RenameDialog</name>

@@ -298,6 +298,86 @@
         <source>Exporting, please wait... %1/%2</source>
         <translation>正在导出，请稍候... %1/%2</translation>
     </message>
+    <message>
+        <source>ID Names...</source>
+        <translation>ID 名称...</translation>
+    </message>
+    <message>
+        <source>ID Names</source>
+        <translation>ID 名称</translation>
+    </message>
+    <message>
+        <source>Not taken: %1</source>
+        <translation>未采用：%1</translation>
+    </message>
+    <message>
+        <source>Not kept for the next start: %1</source>
+        <translation>未能保存供下次启动使用：%1</translation>
+    </message>
+    <message>
+        <source>The kept list was not read: %1</source>
+        <translation>未能读取已保存的列表：%1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>the header has %2 fields, this row %1</source>
+        <translation>标题行有 %2 个字段，此行有 %1 个</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an ID (0 to %2)</source>
+        <translation>“%1”不是 ID（0 到 %2）</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>名称为空</translation>
+    </message>
+    <message>
+        <source>kind &quot;%1&quot; is not radio or group</source>
+        <translation>类型“%1”不是 radio 或 group</translation>
+    </message>
+    <message>
+        <source>ID %1 of this kind is named on line %2 too</source>
+        <translation>同类 ID %1 在第 %2 行已命名</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>右引号后有文字</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <translation>引号未闭合</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>没有标题行</translation>
+    </message>
+    <message>
+        <source>no &quot;id&quot; column</source>
+        <translation>没有“id”列</translation>
+    </message>
+    <message>
+        <source>no &quot;name&quot; column</source>
+        <translation>没有“name”列</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>larger than 16 MiB</source>
+        <translation>大于 16 MiB</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
 </context>
 <context>
     <name>RenameDialog</name>

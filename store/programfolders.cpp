@@ -20,6 +20,12 @@ bool ProgramKeepsFilesBeside()
     return KeepsFilesBeside(QCoreApplication::applicationDirPath());
 }
 
+QString ConfigFolder()
+{
+    return ProgramKeepsFilesBeside() ? QCoreApplication::applicationDirPath()
+                                     : UserFolder(QStandardPaths::GenericConfigLocation);
+}
+
 } // namespace
 
 bool KeepsFilesBeside(const QString &programFolder)
@@ -37,10 +43,12 @@ QString WorkingDatabaseFolder()
 
 QString SettingsFilePath()
 {
-    const QString folder = ProgramKeepsFilesBeside()
-                               ? QCoreApplication::applicationDirPath()
-                               : UserFolder(QStandardPaths::GenericConfigLocation);
-    return folder + QStringLiteral("/Settings.ini");
+    return ConfigFolder() + QStringLiteral("/Settings.ini");
+}
+
+QString AliasListPath()
+{
+    return ConfigFolder() + QStringLiteral("/aliases.csv");
 }
 
 QString LanguageFolder()

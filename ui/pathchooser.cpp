@@ -10,13 +10,13 @@ QString ChooseFolder(QWidget *parent, const QString &caption)
         parent, caption, QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 
-QString ChooseRecordingFile(QWidget *parent, const QString &caption)
+QString ChooseFile(QWidget *parent, const QString &caption, const QString &nameFilter)
 {
     QFileDialog dialog(parent, caption);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("wav(*.wav)"));
+    dialog.setNameFilter(nameFilter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
@@ -26,6 +26,12 @@ QString ChooseRecordingFile(QWidget *parent, const QString &caption)
 
 QString ChoosePathInDialog(QWidget *parent, const QString &caption, PathKind kind)
 {
-    return kind == PathKind::Folder ? ChooseFolder(parent, caption)
-                                    : ChooseRecordingFile(parent, caption);
+    switch (kind) {
+    case PathKind::Folder:
+        return ChooseFolder(parent, caption);
+    case PathKind::RecordingFile:
+        return ChooseFile(parent, caption, QStringLiteral("wav(*.wav)"));
+    default:
+        return ChooseFile(parent, caption, QStringLiteral("csv(*.csv *.CSV);;*(*)"));
+    }
 }

@@ -6,9 +6,9 @@
 
 class QWidget;
 
-enum class PathKind { Folder, RecordingFile };
+enum class PathKind { Folder, RecordingFile, AliasList };
 
-// Asks for an existing folder or recording file, in a dialog parented to
+// Asks for an existing folder, recording file or CSV list of ID names, in a dialog parented to
 // parent and titled caption; empty when the user cancelled. The windows ask
 // through one of these, so that a test can hand the path in itself.
 using PathChooser =

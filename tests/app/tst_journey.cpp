@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QTimeEdit>
-#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -45,16 +44,6 @@ RecordingFields NorthFields(int i)
     fields.callingID = (i == 12 || i == 150) ? kWatchedID : 1001;
     fields.pcm = SinePcm(i < 3 ? 20000 : 100);
     return fields;
-}
-
-// The tooltip the table shows for a cell, after a hover over its middle.
-QString CellToolTip(QTableView *table, int row, int column)
-{
-    QToolTip::hideText();
-    const QPoint middle = table->visualRect(table->model()->index(row, column)).center();
-    QHelpEvent hover(QEvent::ToolTip, middle, table->viewport()->mapToGlobal(middle));
-    QCoreApplication::sendEvent(table->viewport(), &hover);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "tests/support/windowdriver.h"
 
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSqlQuery>
 #include <QTableView>
@@ -50,6 +51,7 @@ private slots:
     void listFollowsTheDay_data();
     void listFollowsTheDay();
     void longNamesKeepCallTypeInView();
+    void idNamesShownKeptAndRefused();
 
 private:
     QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
@@ -319,6 +321,54 @@ void TestMainWindow::longNamesKeepCallTypeInView()
     QTRY_VERIFY_WITH_TIMEOUT(table->verticalScrollBar()->isVisible(), kWaitMs);
     QVERIFY(table->columnWidth(2) > 150);
     QVERIFY(table->columnViewportPosition(9) + table->columnWidth(9) <= table->viewport()->width());
+}
+
+// A group call's IDs: named through the Settings entry, in the cells and their tooltips, the list kept beside
+// Settings.ini for the next window; a faulty list is refused whole, the names in use stay; a faulty kept list is said.
+void TestMainWindow::idNamesShownKeptAndRefused()
+{
+    const QString kept = QCoreApplication::applicationDirPath() + "/aliases.csv", good = Rec("names.csv"), bad = Rec("bad.csv");
+    const auto removeKept = qScopeGuard([&kept] { QFile::remove(kept); });
+    RecordingFields call;
+    call.recordType = 2, call.callType = 1, call.channelType = 2;
+    QVERIFY(WriteRecording(Rec("call.wav"), call) && WriteFileBytes(bad, "id,name\n1,A\n1,B\n")
+            && WriteFileBytes(good, "\xEF\xBB\xBFid;name;kind\r\n1001;Rita;radio\r\n2002;\"Gate 4; north\";group\r\n"));
+    const auto listCall = [this] {
+        ImportPath(m_window.get(), Rec("call.wav"), false);
+        ClickTreeItem(Top());
+    };
+    const auto cells = [this] { // text/tooltip of Talker ID, Call ID, Radio ID
+        const QAbstractItemModel *model = m_window->findChild<QTableView *>("tableView")->model();
+        QStringList texts;
+        for (int column : {5, 6, 7})
+            texts << model->index(0, column).data().toString() + '/' + model->index(0, column).data(Qt::ToolTipRole).toString();
+        return texts.join('|');
+    };
+    const auto choose = [this](const QString &path) {
+        m_window->SetPathChooser([path](QWidget *, const QString &, PathKind kind) { return kind == PathKind::AliasList ? path : QString(); });
+        ChooseSetting(m_window.get(), {"ID Names..."});
+    };
+    const QString named = "Rita (1001)/Rita (1001)|Gate 4; north (2002)/Gate 4; north (2002)|77/";
+    listCall();
+    QCOMPARE(cells(), "1001/|2002/|77/");
+    QSignalSpy shown(m_window->findChild<QTableView *>("tableView")->model(), &QAbstractItemModel::dataChanged);
+    choose(good);
+    QCOMPARE(cells(), named);
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(CellToolTip(m_window->findChild<QTableView *>("tableView"), 0, 5), "Rita (1001)");
+    choose(bad);
+    QCOMPARE(TakeMessages(), QStringList{"Not taken: line 3: ID 1 of this kind is named on line 2 too"});
+    QCOMPARE(cells(), named);
+    QCOMPARE(ContentHash(kept), ContentHash(good));
+    for (const QByteArray &keptList : {QByteArray(), QByteArray("id,name\n1,\"A\n")}) {
+        QVERIFY(keptList.isNull() || WriteFileBytes(kept, keptList));
+        m_window.reset();
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        listCall();
+        QCOMPARE(cells(), keptList.isNull() ? named : "1001/|2002/|77/");
+    }
+    QCOMPARE(TakeMessages(), QStringList{"The kept list was not read: line 2: a quote is not closed"});
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)

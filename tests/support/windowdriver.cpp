@@ -4,9 +4,11 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -144,6 +146,15 @@ QStringList TableColumn(MainWindow *window, int column)
     for (int row = 0; row < model->rowCount(); ++row)
         texts << model->index(row, column).data().toString();
     return texts;
+}
+
+QString CellToolTip(QTableView *table, int row, int column)
+{
+    QToolTip::hideText();
+    const QPoint middle = table->visualRect(table->model()->index(row, column)).center();
+    QHelpEvent hover(QEvent::ToolTip, middle, table->viewport()->mapToGlobal(middle));
+    QCoreApplication::sendEvent(table->viewport(), &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 QString WidgetText(MainWindow *window, const char *objectName)

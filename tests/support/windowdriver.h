@@ -3,6 +3,7 @@
 #include "tests/support/modalanswer.h"
 
 class MainWindow;
+class QTableView;
 class QTreeWidgetItem;
 
 // Drives the real main window as a person does, each step ending within
@@ -35,6 +36,8 @@ void ChooseTreeItemMenuEntry(QTreeWidgetItem *item, const QString &entry);
 // A click (or a double click) on a cell of the record table; column 0 checks.
 void ClickCell(MainWindow *window, int row, int column = 0, bool twice = false);
 QStringList TableColumn(MainWindow *window, int column);
+// The tooltip the table shows for a cell, after a hover over its middle.
+QString CellToolTip(QTableView *table, int row, int column);
 // The text property of a widget; a click on a push button.
 QString WidgetText(MainWindow *window, const char *objectName);
 void ClickButton(MainWindow *window, const char *objectName);
