@@ -28,6 +28,9 @@ static const QString k80 = "a_layout80.wav,2024-03-07 09:05:03,00:01:05,65,1001,
 static const QString k85 = "b_layout85.wav,2024-03-07 09:05:03,01:02:05,3725,1001,2002,77,Call Record,Private Call,-,-,%1/first/b_layout85.wav,3\r\n";
 static const QString kOmega = QString::fromUtf8("通话 Ωmega.wav,2024-03-07 08:05:03,00:00:10,10,1001,2002,-,Call Record,ZRN Group Call,400100,410200,%1/second/通话 Ωmega.wav,0\r\n");
 
+// A CSV line with the names' fields added.
+static QString Named(QString line, const QString &names) { return line.insert(line.size() - 2, names); }
+
 static RecordingFields Fields(RecordingLayout layout, quint16 recordType, quint16 callType, quint16 channelType, quint32 seconds, quint8 hour)
 {
     RecordingFields fields;
@@ -167,6 +170,7 @@ private slots:
         QVERIFY(WriteRecording(Path("first/valid but not wav.txt")));
         QVERIFY(WriteRecording(Path(QString::fromUtf8("second/通话 Ωmega.wav")), Fields(RecordingLayout::Layout80, 2, 17, 0, 10, 8)));
         QVERIFY(WriteRecording(Path("third/x.wav")) && MakeEntry("fifo", Path("pipe")));
+        QVERIFY(WriteFileBytes(Path("names.csv"), "id,name,kind\n1001,Rita,radio\n2002,Gina,group\n2002,Pete,radio\n77,Base,\n"));
         for (const QByteArray &name : kUndecodable) { // beside x.wav, one that decodes as it
             QFile file;
             QVERIFY(file.open(std::fopen((QFile::encodeName(m_archive.path()) + name).constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
@@ -197,6 +201,13 @@ private slots:
             << "[\n{\"call_id\":2002,\"call_type\":\"Group Call\",\"channel_type\":2,\"duration\":\"00:01:05\",\"duration_seconds\":65,\"file_name\":\"a_layout80.wav\","
                "\"file_path\":\"%1/first/a_layout80.wav\",\"radio_id\":null,\"receive_frequency\":400100,\"recording_type\":\"Call Record\",\"talker_id\":1001,"
                "\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":410200}\n]\n";
+        QTest::newRow("names") << QStringList{"--aliases", "@names.csv", "@first"} << 0
+            << Named(kHeader, ",talker_name,call_name,radio_name") + Named(kLive, ",,,Base") + Named(k80, ",Rita,Gina,") + Named(k85, ",Rita,Pete,Base");
+        QTest::newRow("json, names and null") << QStringList{"--format", "json", "--aliases", "@names.csv", "@first/a_layout80.wav"} << 0
+            << "[\n{\"call_id\":2002,\"call_name\":\"Gina\",\"call_type\":\"Group Call\",\"channel_type\":2,\"duration\":\"00:01:05\",\"duration_seconds\":65,"
+               "\"file_name\":\"a_layout80.wav\",\"file_path\":\"%1/first/a_layout80.wav\",\"radio_id\":null,\"radio_name\":null,\"receive_frequency\":400100,"
+               "\"recording_type\":\"Call Record\",\"talker_id\":1001,\"talker_name\":\"Rita\",\"time\":\"2024-03-07 09:05:03\",\"transmit_frequency\":410200}\n]\n";
+        QTest::newRow("names refused") << QStringList{"--aliases", "@pipe", "@first"} << 2 << "ovelia-scan: the ID names of %1/pipe are refused: not a regular file\n";
         QTest::newRow("help with a path") << QStringList{"--format", "json", "@first", "--help"} << 0 << ScanUsage();
         QTest::newRow("version") << QStringList{"--version"} << 0 << "ovelia-scan " OVELIA_VERSION "\n";
         QTest::newRow("version, output full") << QStringList{">/dev/full", "-v"} << 1 << "ovelia-scan: cannot write to standard output: No space left on device\n";

@@ -1,4 +1,4 @@
-// ovelia-scan [--format csv|json] PATH...: the import scan without a window,
+// ovelia-scan [--format csv|json] [--aliases FILE] PATH...: the import scan without a window,
 // the listing on standard output. See ScanUsage() for the details.
 
 #include "import/folderlisting.h"
@@ -170,8 +170,9 @@ QString TemporaryFolder()
 
 // The scan in a working folder of its own, made in temporaryFolder and
 // removed again; the report on standard output through out.
-ScanOutcome ScanInWorkFolder(const ScanOptions &options, const QString &temporaryFolder,
-                             QFile &out, const std::function<void(const QStringList &)> &progress)
+ScanOutcome ScanInWorkFolder(const ScanOptions &options, const IdAliases *aliases,
+                             const QString &temporaryFolder, QFile &out,
+                             const std::function<void(const QStringList &)> &progress)
 {
     const QTemporaryDir workFolder(
         QDir(temporaryFolder).filePath(QStringLiteral("ovelia-scan-XXXXXX")));
@@ -182,7 +183,8 @@ ScanOutcome ScanInWorkFolder(const ScanOptions &options, const QString &temporar
         outcome.failure = ScanOutcome::DatabaseNotMade;
     } else {
         RemoveWorkFolderOnSignals(workFolder.path());
-        outcome = ScanAndReport(options.paths, workFolder.path(), options.format, out, progress);
+        outcome =
+            ScanAndReport(options.paths, workFolder.path(), options.format, aliases, out, progress);
     }
     if (outcome.failure == ScanOutcome::None && !out.flush())
         outcome.failure = ScanOutcome::ReportNotWritten;
@@ -197,7 +199,7 @@ int PrintOnStandardOutput(const QString &text)
     return kFailed;
 }
 
-int ScanAndPrint(const ScanOptions &options)
+int ScanAndPrint(const ScanOptions &options, const IdAliases *aliases)
 {
     const bool showProgress = StandardErrorIsTerminal();
     const auto progress = [showProgress](const QStringList &paths) {
@@ -211,7 +213,7 @@ int ScanAndPrint(const ScanOptions &options)
     FailWritesPastTheFileSizeLimit();
     QFile out;
     const QString temporaryFolder = TemporaryFolder();
-    const ScanOutcome outcome = ScanInWorkFolder(options, temporaryFolder, out, progress);
+    const ScanOutcome outcome = ScanInWorkFolder(options, aliases, temporaryFolder, out, progress);
     for (const QByteArray &name : qAsConst(outcome.unlistedNames))
         PrintError(QStringLiteral("left out, its name is not valid in the file-name encoding: %1")
                        .arg(EscapedBytes(name)));
@@ -238,9 +240,13 @@ int main(int argc, char *argv[])
         error = UndecodableArgumentError(argc, argv);
     if (error.isEmpty())
         error = UnusablePathError(options.paths);
+    IdAliases aliases;
+    const bool withNames = !options.aliasListPath.isEmpty();
+    if (error.isEmpty() && withNames)
+        error = ReadScanAliases(options.aliasListPath, aliases);
     if (!error.isEmpty()) {
         PrintError(error);
         return kBadArguments;
     }
-    return ScanAndPrint(options);
+    return ScanAndPrint(options, withNames ? &aliases : nullptr);
 }

@@ -27,7 +27,9 @@ ScanOptions ParseScanArguments(const QStringList &arguments)
                                      QStringLiteral("Show the version."));
     const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Report format."),
                                     QStringLiteral("csv|json"), QStringLiteral("csv"));
-    parser.addOptions({help, version, format});
+    const QCommandLineOption aliases(QStringLiteral("aliases"), QStringLiteral("ID names (CSV)."),
+                                     QStringLiteral("FILE"));
+    parser.addOptions({help, version, format, aliases});
 
     ScanOptions options;
     if (!parser.parse(arguments)) {
@@ -39,6 +41,7 @@ ScanOptions ParseScanArguments(const QStringList &arguments)
     if (options.help || options.version)
         return options;
     options.paths = parser.positionalArguments();
+    options.aliasListPath = parser.value(aliases);
     const std::optional<ReportFormat> chosen = FormatNamed(parser.value(format));
     if (!chosen)
         options.error =
@@ -53,12 +56,14 @@ ScanOptions ParseScanArguments(const QStringList &arguments)
 QString ScanUsage()
 {
     return QStringLiteral(
-        "Usage: ovelia-scan [--format csv|json] PATH...\n"
+        "Usage: ovelia-scan [--format csv|json] [--aliases FILE] PATH...\n"
         "Scans each PATH, a folder (with all its subfolders) or a single recording,\n"
         "and prints one record per valid recording, ordered by start time, then path.\n"
         "\n"
         "  --format csv   CSV with a header line, RFC 4180 quoting, CRLF line ends (default)\n"
         "  --format json  one JSON array of objects, one object a line\n"
+        "  --aliases FILE the names of IDs, a CSV list with the columns id, name and\n"
+        "                 an optional kind (radio or group)\n"
         "  -h, --help     show this text\n"
         "  -v, --version  show the program's version\n"
         "\n"
@@ -68,17 +73,29 @@ QString ScanUsage()
         "channel_type. The values are the texts of the record table (\"-\" where it\n"
         "shows none), the duration in seconds and the raw channel-type code. In JSON\n"
         "the IDs, frequencies, seconds and code are numbers, and \"-\" is null.\n"
+        "With --aliases, talker_name, call_name and radio_name follow: the names of\n"
+        "the IDs, empty (null in JSON) where an ID has none.\n"
         "The manual page ovelia-scan(1) tells more.\n"
         "\n"
         "Exit status: 0 done, 1 the working database or the output failed,\n"
-        "2 bad arguments, or a PATH that does not exist, is neither a folder nor a\n"
-        "regular file, or is a folder that cannot be read. A reader that goes away\n"
-        "ends the program by SIGPIPE, as it ends other writers.\n");
+        "2 bad arguments, a list of ID names refused, or a PATH that does not exist,\n"
+        "is neither a folder nor a regular file, or is a folder that cannot be read.\n"
+        "A reader that goes away ends the program by SIGPIPE, as it ends other\n"
+        "writers.\n");
 }
 
 QString ScanVersion()
 {
     return QStringLiteral("ovelia-scan " OVELIA_VERSION "\n");
+}
+
+QString ReadScanAliases(const QString &path, IdAliases &aliases)
+{
+    const AliasListRead read = ReadAliasList(path);
+    if (!read.IsRead())
+        return QStringLiteral("the ID names of %1 are refused: %2").arg(path, AliasListFault(read));
+    aliases = read.aliases;
+    return QString();
 }
 
 QString UnusablePathError(const QStringList &paths)

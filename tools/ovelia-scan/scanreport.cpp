@@ -10,6 +10,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <iterator>
+
 namespace {
 
 // IgnorePathTab stays empty, so any tree node number does.
@@ -24,6 +26,7 @@ const QString kNone = QStringLiteral("-");
 enum class JsonKind {
     Text,
     TextOrNull, // null for kNone
+    Name,       // null for an empty text
     Number,     // null for kNone, or any other text that is no whole number
 };
 
@@ -50,10 +53,23 @@ const ReportColumn kReportColumns[] = {
     {"transmit_frequency", JsonKind::Number},
     {"file_path", JsonKind::Text},
     {"channel_type", JsonKind::Number},
+    {"talker_name", JsonKind::Name},
+    {"call_name", JsonKind::Name},
+    {"radio_name", JsonKind::Name},
 };
+// The columns of every report; the names follow them.
+constexpr int kColumnsWithoutNames = 13;
+const int kIdFields[] = {FieldCallingId, FieldReceiveId, FieldRadioId};
+
+int ColumnCount(bool withNames)
+{
+    return withNames ? int(std::size(kReportColumns)) : kColumnsWithoutNames;
+}
 
 QJsonValue JsonValue(const QString &text, JsonKind kind)
 {
+    if (kind == JsonKind::Name)
+        return text.isEmpty() ? QJsonValue() : QJsonValue(text);
     if (kind == JsonKind::Text || (kind == JsonKind::TextOrNull && text != kNone))
         return text;
     bool isNumber = false;
@@ -109,15 +125,16 @@ private:
 
 } // namespace
 
-QStringList ReportColumnNames()
+QStringList ReportColumnNames(bool withNames)
 {
     QStringList names;
-    for (const ReportColumn &column : kReportColumns)
-        names.append(QLatin1String(column.name));
+    for (int i = 0; i < ColumnCount(withNames); ++i)
+        names.append(QLatin1String(kReportColumns[i].name));
     return names;
 }
 
-QStringList ReportFields(const RecordRow &row, const QVariant &channelType)
+QStringList ReportFields(const RecordRow &row, const QVariant &channelType,
+                         const IdAliases *aliases)
 {
     QStringList fields;
     for (int field = FieldFileName; field <= FieldFilePath; ++field) {
@@ -126,21 +143,26 @@ QStringList ReportFields(const RecordRow &row, const QVariant &channelType)
             fields.append(DurationSeconds(row.duration));
     }
     fields.append(channelType.toString());
+    if (aliases) {
+        for (int field : kIdFields)
+            fields.append(IdName(row, field, *aliases));
+    }
     return fields;
 }
 
 QByteArray JsonRecord(const QStringList &fields)
 {
     QJsonObject record;
-    int i = 0;
-    for (const ReportColumn &column : kReportColumns)
-        record.insert(QLatin1String(column.name), JsonValue(fields.value(i++), column.kind));
+    for (int i = 0; i < ColumnCount(fields.size() > kColumnsWithoutNames); ++i)
+        record.insert(QLatin1String(kReportColumns[i].name),
+                      JsonValue(fields.value(i), kReportColumns[i].kind));
     return QJsonDocument(record).toJson(QJsonDocument::Compact);
 }
 
-QByteArray ReportOpening(ReportFormat format)
+QByteArray ReportOpening(ReportFormat format, bool withNames)
 {
-    return format == ReportFormat::Csv ? CsvLine(ReportColumnNames()).toUtf8() : QByteArray("[");
+    return format == ReportFormat::Csv ? CsvLine(ReportColumnNames(withNames)).toUtf8()
+                                       : QByteArray("[");
 }
 
 QByteArray ReportEntry(ReportFormat format, const QStringList &fields, int index)
@@ -160,16 +182,18 @@ QString ReportSelectStatement()
     return QStringLiteral("select * from SaveViewDisp order by CreatFileTime, FilePath");
 }
 
-std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format, QIODevice &out)
+std::optional<int> WriteReport(const QSqlDatabase &database, ReportFormat format,
+                               const IdAliases *aliases, QIODevice &out)
 {
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    if (!query.exec(ReportSelectStatement()) || !WriteAll(out, ReportOpening(format)))
+    if (!query.exec(ReportSelectStatement())
+        || !WriteAll(out, ReportOpening(format, aliases != nullptr)))
         return std::nullopt;
     int count = 0;
     while (query.next()) {
         const QStringList fields =
-            ReportFields(MakeRecordRow(query, count + 1), query.value(ColChannelType));
+            ReportFields(MakeRecordRow(query, count + 1), query.value(ColChannelType), aliases);
         if (!WriteAll(out, ReportEntry(format, fields, count)))
             return std::nullopt;
         ++count;
@@ -185,7 +209,7 @@ QString ReportDatabaseName(const QString &folder)
 }
 
 ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, ReportFormat format,
-                          QIODevice &out,
+                          const IdAliases *aliases, QIODevice &out,
                           const std::function<void(const QStringList &)> &beforeScan)
 {
     ScanOutcome outcome;
@@ -207,7 +231,7 @@ ScanOutcome ScanAndReport(const QStringList &paths, const QString &folder, Repor
         outcome.storeError = scanResult.storeError;
         return outcome;
     }
-    const std::optional<int> count = WriteReport(database.Database(), format, out);
+    const std::optional<int> count = WriteReport(database.Database(), format, aliases, out);
     if (!count)
         outcome.failure = ScanOutcome::ReportNotWritten;
     outcome.count = count.value_or(0);
