@@ -47,25 +47,6 @@ private:
     QHash<quint32, std::array<QString, 3>> m_names;
 };
 
-// A CSV text split into records, each with the number of the line it starts
-// on; or the line and reason of the fault that stopped it.
-struct CsvRecord
-{
-    int line = 0;
-    QStringList fields;
-};
-
-struct CsvParse
-{
-    QList<CsvRecord> records;
-    int faultLine = 0;
-    QString fault;
-};
-
-// The separator that the text's first line (its header) uses.
-QChar HeaderSeparator(const QString &text);
-CsvParse ParseCsv(const QString &text, QChar separator);
-
 // What reading a list came to: its names and its bytes as read, or the
 // reason it was refused, with the line that shows it (0 for the whole file).
 struct AliasListRead
