@@ -2,9 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 
