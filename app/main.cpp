@@ -3,6 +3,7 @@
 #include "app/endsignals.h"
 #include "app/mainwindow.h"
 #include "app/version.h"
+#include "player/pitchkeepingsink.h"
 #include "ui/proxystyle.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(ProgramVersion());
     const QStringList paths = ParseCommandLine(QCoreApplication::arguments());
     RegisterResources();
+    KeepPitchAtAnyRate();
     EndOnTerminationSignals(&application);
     QApplication::setStyle(new ProxyStyle(nullptr));
     MainWindow window;

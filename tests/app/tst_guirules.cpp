@@ -1,16 +1,21 @@
 // The rules of the GUI side, called directly: the catalogs listed and the one
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
-// the version text, the tree paths and the player's texts and seeking.
+// the version text, the tree paths and the player's texts and seeking; and a
+// tone played through the player's pitch-keeping sink.
 
 #include "app/commandline.h"
 #include "app/languages.h"
 #include "app/version.h"
 #include "import/treepaths.h"
+#include "player/pitchkeepingsink.h"
 #include "player/playlistrules.h"
 #include "tests/support/filesnapshot.h"
+#include "tests/support/modalanswer.h"
 #include "tests/support/recordingfixture.h"
 #include "ui/stylesheetbuilder.h"
 
+#include <QMediaPlayer>
+#include <QMediaPlaylist>
 #include <QTreeWidgetItem>
 #include <QtTest>
 
@@ -128,6 +133,28 @@ QString NameAndIdentifier(const QString &file)
     return name + '|' + identifier;
 }
 
+// Of 16-bit samples at 8 kHz: their seconds, the seconds of 10 ms windows as
+// loud as the tone, their frequency by zero crossings and the loudest sample.
+std::array<double, 4> Measure(const QByteArray &bytes)
+{
+    const auto *sample = reinterpret_cast<const qint16 *>(bytes.constData());
+    const int count = bytes.size() / 2;
+    double crossings = 0, sounding = 0, loudest = 0;
+    for (int start = 0; start < count; start += 80) {
+        int peak = 0, crossed = 0;
+        for (int i = start; i < qMin(start + 80, count); ++i) {
+            peak = qMax(peak, std::abs(int(sample[i])));
+            crossed += i > 0 && (sample[i - 1] < 0) != (sample[i] < 0);
+        }
+        loudest = qMax(loudest, double(peak));
+        if (peak > 6000) {
+            crossings += crossed;
+            sounding += qMin(80, count - start);
+        }
+    }
+    return {count / 8000.0, sounding / 8000.0, crossings * 4000 / sounding, loudest};
+}
+
 } // namespace
 
 #define CALL_ROW(tag, call, expected) \
@@ -138,11 +165,29 @@ class TestGuiRules : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void calls_data();
     void calls();
     void styleRules_data();
     void styleRules();
+    void keepsPitchAtEverySpeed_data();
+    void keepsPitchAtEverySpeed();
+
+private:
+    QTemporaryDir m_folder;
 };
+
+// The player's sink around a file sink that keeps to the clock; two
+// recordings of a 1 kHz tone of amplitude 12000.
+void TestGuiRules::initTestCase()
+{
+    qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "capsfilter caps=audio/x-raw,format=S16LE,channels=1,rate=8000"
+            " ! filesink sync=true append=true location=\"" + m_folder.filePath("out.raw").toUtf8() + '"');
+    KeepPitchAtAnyRate();
+    RecordingFields tone;
+    tone.pcm = SinePcm(1200, 1000);
+    QVERIFY(WriteRecording(m_folder.filePath("1.wav"), tone) && WriteRecording(m_folder.filePath("2.wav"), tone));
+}
 
 // The language chosen at start and kept in Settings.ini, the tree paths, the
 // catalogs listed and their names, the version text, the paths given on the
@@ -278,6 +323,46 @@ void TestGuiRules::styleRules()
             QVERIFY2(dropped.removeOne(rule), qPrintable(value + " cleared, added: " + rule));
         QVERIFY2(dropped.isEmpty() == unused.contains(field), qPrintable(value));
     }
+}
+
+void TestGuiRules::keepsPitchAtEverySpeed_data()
+{
+    QTest::addColumn<qreal>("rate");
+    QTest::addColumn<int>("changeAtMs"); // 0: set before playing
+    for (qreal rate : {0.75, 1.5, 2.0})
+        QTest::addRow("%g", rate) << rate << 0;
+    QTest::newRow("2 from 0.5 s on") << 2.0 << 500;
+}
+
+// Played one after the other as the window plays them, the two recordings
+// keep the tone's pitch, hold the speed into the second and click nowhere.
+void TestGuiRules::keepsPitchAtEverySpeed()
+{
+    QFETCH(qreal, rate);
+    QFETCH(int, changeAtMs);
+    QFile::remove(m_folder.filePath("out.raw"));
+    QMediaPlaylist playlist;
+    for (const char *name : {"1.wav", "2.wav"})
+        playlist.addMedia(QUrl::fromLocalFile(m_folder.filePath(name)));
+    QMediaPlayer player;
+    player.setPlaylist(&playlist);
+    player.setPlaybackRate(changeAtMs ? 1.0 : rate);
+    QSignalSpy states(&player, &QMediaPlayer::stateChanged);
+    player.play();
+    QTRY_VERIFY2_WITH_TIMEOUT(player.position() >= changeAtMs, "the first recording playing on", kWaitMs);
+    const qint64 changedAt = changeAtMs ? player.position() : 0;
+    player.setPlaybackRate(rate);
+    QTRY_VERIFY2_WITH_TIMEOUT(!states.isEmpty() && player.state() == QMediaPlayer::StoppedState, "the playlist's end", kWaitMs);
+    QFile out(m_folder.filePath("out.raw"));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const auto [seconds, sounding, hz, loudest] = Measure(out.readAll());
+    // The file sink starts its file again at the flush a rate change makes
+    // while it plays: the file holds what was rendered from the change on.
+    const double expected = (2400 - changedAt) / rate / 1000;
+    const QString measured = QString("%1 s (%2 s sounding) of %3 Hz, loudest %4").arg(seconds).arg(sounding).arg(hz).arg(loudest);
+    // Each recording loses at most 0.1 s: its first stretch silenced, its last stride.
+    QVERIFY2(std::abs(hz - 1000) <= 20 && std::abs(seconds - expected) <= expected * 0.05
+             && sounding >= expected - 0.2 && loudest <= 12120, qPrintable(measured));
 }
 
 QTEST_MAIN(TestGuiRules)
