@@ -109,6 +109,7 @@ void MainWindow::RetranslateOutsideForm()
     m_deleteTreeAction->setText(tr("Delete"));
     RetranslateFilterBox(ui->comBox_CallType, CallTypeFilterItems());
     RetranslateFilterBox(ui->comBox_RecordType, RecordTypeFilterItems());
+    ShowPlaybackSpeeds();
 }
 
 void MainWindow::ListNumberChanged()

@@ -3,6 +3,7 @@
 #include "records/recordrow.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QList>
 
 // The rows of the current page as the record table shows them. Column 0 is the
@@ -15,6 +16,10 @@ public:
     explicit TableModel(QObject *parent = nullptr);
 
     void SetRows(const QList<RecordRow> &rows);
+    // The row of the recording at path, on whatever page it shows, is drawn
+    // in bold with the mark in its number column; an empty path marks none.
+    void SetPlayingPath(const QString &path);
+    void SetPlayingMark(const QIcon &mark) { m_playingMark = mark; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -32,5 +37,9 @@ private:
     bool SetCheckMark(const QModelIndex &index, bool checked);
     bool SetText(const QModelIndex &index, const QString &text);
 
+    void RedrawRowsOf(const QString &path);
+
     QList<RecordRow> m_rows;
+    QString m_playingPath;
+    QIcon m_playingMark;
 };

@@ -1,7 +1,7 @@
 // The rules of the GUI side, called directly: the catalogs listed and the one
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
-// the version text, the tree paths and the player's texts and seeking; and a
-// tone played through the player's pitch-keeping sink.
+// the version text, the tree paths and the player's texts, seeking, speeds,
+// skips and keys; and a tone played through the player's pitch-keeping sink.
 
 #include "app/commandline.h"
 #include "app/languages.h"
@@ -9,15 +9,17 @@
 #include "import/treepaths.h"
 #include "player/pitchkeepingsink.h"
 #include "player/playlistrules.h"
+#include "records/tablemodel.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/modalanswer.h"
 #include "tests/support/recordingfixture.h"
+#include "ui/focusedkeys.h"
 #include "ui/stylesheetbuilder.h"
 
 #include <QMediaPlayer>
 #include <QMediaPlaylist>
-#include <QTreeWidgetItem>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <tuple>
 
@@ -133,6 +135,45 @@ QString NameAndIdentifier(const QString &file)
     return name + '|' + identifier;
 }
 
+// Each speed offered with the speeds one step down and one step up from it.
+QString SpeedSteps()
+{
+    const QVector<qreal> &rate = PlaybackRates();
+    QStringList steps;
+    for (int i = 0; i < rate.size(); ++i)
+        steps << QString("%1:%2,%3").arg(rate[i]).arg(rate[SteppedRateIndex(i, -1)]).arg(rate[SteppedRateIndex(i, 1)]);
+    return steps.join(' ');
+}
+
+// The rows drawn bold with the playing mark on pages of the records at paths
+// ("|" between pages), /r/b.wav playing from the first page on.
+QString PlayingRowsOfPages(const QString &pages)
+{
+    TableModel model;
+    QStringList marked;
+    for (const QString &page : pages.split('|')) {
+        QList<RecordRow> rows;
+        for (const QString &path : page.split(' ', Qt::SkipEmptyParts)) {
+            rows.append(RecordRow());
+            rows.last().filePath = path;
+        }
+        model.SetRows(rows);
+        model.SetPlayingPath("/r/b.wav");
+        for (int row = 0; row < rows.size(); ++row)
+            if (model.index(row, 1).data(Qt::DecorationRole).isValid() && model.index(row, 5).data(Qt::FontRole).value<QFont>().bold())
+                marked << page.section(' ', row, row);
+        marked << "|";
+    }
+    return marked.join("");
+}
+
+template <typename Widget>
+bool Keeps(int key)
+{
+    Widget focused;
+    return WidgetUsesKey(&focused, key);
+}
+
 // Of 16-bit samples at 8 kHz: their seconds, the seconds of 10 ms windows as
 // loud as the tone, their frequency by zero crossings and the loudest sample.
 std::array<double, 4> Measure(const QByteArray &bytes)
@@ -191,7 +232,8 @@ void TestGuiRules::initTestCase()
 
 // The language chosen at start and kept in Settings.ini, the tree paths, the
 // catalogs listed and their names, the version text, the paths given on the
-// command line, the playing time and the slider's seeking.
+// command line, the playing time and the slider's seeking, the speeds, the
+// playlist position, the skips and the keys a focused widget keeps.
 void TestGuiRules::calls_data()
 {
     QTest::addColumn<Call>("call");
@@ -255,6 +297,27 @@ void TestGuiRules::calls_data()
     CALL_ROW("slider 100 ms behind", SliderSeeks(5000, 4900), true);
     CALL_ROW("slider 99 ms ahead", SliderSeeks(5000, 5099), false);
     CALL_ROW("slider 100 ms ahead", SliderSeeks(5000, 5100), true);
+    CALL_ROW("speeds and their steps", SpeedSteps(), "0.5:0.5,0.75 0.75:0.5,1 1:0.75,1.25 1.25:1,1.5 1.5:1.25,2 2:1.5,2");
+    CALL_ROW("speed at the start", PlaybackRates().at(kNormalRateIndex), 1.0);
+    CALL_ROW("playlist: no entry current", PlaylistPositionText(-1, 3), "");
+    CALL_ROW("playlist: one of one", PlaylistPositionText(0, 1), "1 / 1");
+    CALL_ROW("playlist: second of seven", PlaylistPositionText(1, 7), "2 / 7");
+    CALL_ROW("playlist: last of seven", PlaylistPositionText(6, 7), "7 / 7");
+    CALL_ROW("playlist: past the last", PlaylistPositionText(7, 7), "");
+    CALL_ROW("skip back from 5 s", SkippedPosition(5000, 60000, -5000), 0);
+    CALL_ROW("skip back from 5.001 s", SkippedPosition(5001, 60000, -5000), 1);
+    CALL_ROW("skip forward from 1 s", SkippedPosition(1000, 60000, 5000), 6000);
+    CALL_ROW("skip forward past the end", SkippedPosition(55001, 60000, 5000), 60000);
+    CALL_ROW("skip, duration not known", SkippedPosition(1000, 0, 5000), 1000);
+    CALL_ROW("playing row: paged away and back", PlayingRowsOfPages("/r/a.wav /r/b.wav|/r/c.wav|/r/x.wav /r/b.wav.wav /r/b.wav"), "/r/b.wav||/r/b.wav|");
+    CALL_ROW("Left kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_Left), true);
+    CALL_ROW("Right kept by a focused slider", Keeps<QSlider>(Qt::Key_Right), true);
+    CALL_ROW("Right kept by a focused button", Keeps<QPushButton>(Qt::Key_Right), true);
+    CALL_ROW("Left kept by a focused date edit", Keeps<QDateEdit>(Qt::Key_Left), true);
+    CALL_ROW("Right not kept by the table", Keeps<QTableView>(Qt::Key_Right), false);
+    CALL_ROW("[ kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketLeft), true);
+    CALL_ROW("] kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketRight), true);
+    CALL_ROW("] not kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_BracketRight), false);
 }
 
 void TestGuiRules::calls()

@@ -144,7 +144,9 @@ QStringList TableColumn(MainWindow *window, int column)
 
 QString WidgetText(MainWindow *window, const char *objectName)
 {
-    return Child(window, objectName)->property("text").toString();
+    const QWidget *widget = Child(window, objectName);
+    const QVariant text = widget->property("text");
+    return (text.isValid() ? text : widget->property("currentText")).toString();
 }
 
 void ClickButton(MainWindow *window, const char *objectName)

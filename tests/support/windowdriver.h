@@ -34,7 +34,8 @@ void RemoveTreeItem(QTreeWidgetItem *item, bool confirm = true);
 // A click (or a double click) on a cell of the record table; column 0 checks.
 void ClickCell(MainWindow *window, int row, int column = 0, bool twice = false);
 QStringList TableColumn(MainWindow *window, int column);
-// The text property of a widget; a click on a push button.
+// The text property of a widget (a combo box's current text); a click on a
+// push button.
 QString WidgetText(MainWindow *window, const char *objectName);
 void ClickButton(MainWindow *window, const char *objectName);
 bool IsPlayingShown(MainWindow *window);
