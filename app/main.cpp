@@ -3,6 +3,7 @@
 #include "app/endsignals.h"
 #include "app/mainwindow.h"
 #include "app/version.h"
+#include "player/pitchkeepingsink.h"
 #include "ui/proxystyle.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ int main(int argc, char *argv[])
     const QStringList paths = ParseCommandLine(QCoreApplication::arguments());
     RegisterResources();
     QApplication::setWindowIcon(ApplicationIcon());
+    KeepPitchAtAnyRate();
     EndOnTerminationSignals(&application);
     QApplication::setStyle(new ProxyStyle(nullptr));
     MainWindow window;

@@ -17,6 +17,7 @@
 #include <cstdlib>
 
 namespace {
+constexpr qint64 kSkipMs = 5000;
 const Qt::WindowFlags kMainWindowFlags = Qt::Window | Qt::FramelessWindowHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
 }
@@ -52,18 +53,23 @@ MainWindow::MainWindow(QWidget *parent)
 
 // Keys for the buttons a dispatcher presses most; each does what its button
 // does, so what the button refuses while a recording plays, the key refuses.
-// A focused slider, edit, combo box or button keeps its own keys.
+// The arrows skip back and forward, the brackets step the playback speed.
+// A focused slider, edit, combo box, button or tree keeps its own keys.
 void MainWindow::InitShortcuts()
 {
     installEventFilter(new FocusedWidgetKeys(this));
-    const auto bind = [this](const QKeySequence &keys, void (MainWindow::*slot)()) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    const auto bind = [this](const QKeySequence &keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
     };
     bind(Qt::Key_Space, &MainWindow::on_pbtn_PlayorPause_clicked);
     bind(Qt::Key_Delete, &MainWindow::on_pbtn_Del_clicked);
     bind(Qt::Key_PageUp, &MainWindow::on_pbtn_PrePage_clicked);
     bind(Qt::Key_PageDown, &MainWindow::on_pbtn_NextPage_clicked);
     bind(Qt::Key_F5, &MainWindow::RefreshCurrentItem);
+    bind(Qt::Key_Left, [this] { SkipBy(-kSkipMs); });
+    bind(Qt::Key_Right, [this] { SkipBy(kSkipMs); });
+    bind(Qt::Key_BracketLeft, [this] { StepPlaybackRate(-1); });
+    bind(Qt::Key_BracketRight, [this] { StepPlaybackRate(1); });
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
         ui->ledt_KeyWord->setFocus(Qt::ShortcutFocusReason);
         ui->ledt_KeyWord->selectAll();

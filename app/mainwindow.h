@@ -153,6 +153,10 @@ private:
     void ShowTimeLabel();
     void ShowPlaybackAtStart();
     void ShowInvalidFile(const QString &fileName);
+    void ShowPlaybackSpeeds();
+    void StepPlaybackRate(int steps);
+    void SkipBy(qint64 milliseconds);
+    void ShowNowPlaying();
 
     Ui::MainWindow *ui;
     OperaThread *m_worker = nullptr;

@@ -118,6 +118,7 @@ void MainWindow::RetranslateOutsideForm()
     m_refreshTreeAction->setText(tr("Refresh"));
     RetranslateFilterBox(ui->comBox_CallType, CallTypeFilterItems());
     RetranslateFilterBox(ui->comBox_RecordType, RecordTypeFilterItems());
+    ShowPlaybackSpeeds();
 }
 
 void MainWindow::ListNumberChanged()

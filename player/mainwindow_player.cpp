@@ -32,11 +32,56 @@ void MainWindow::InitPlayer()
     connect(&m_player, &QMediaPlayer::durationChanged, this, &MainWindow::PlayDurationChanged);
     connect(&m_player, &QMediaPlayer::positionChanged, this, &MainWindow::PlayPositionChanged);
     connect(&m_player, &QMediaPlayer::stateChanged, this, &MainWindow::PlayStateChanged);
+    connect(&m_player, &QMediaPlayer::stateChanged, this, &MainWindow::ShowNowPlaying);
+    connect(&m_player, &QMediaPlayer::currentMediaChanged, this, &MainWindow::ShowNowPlaying);
+    ShowPlaybackSpeeds();
+    ui->comBox_PlaybackSpeed->setCurrentIndex(kNormalRateIndex);
+    connect(ui->comBox_PlaybackSpeed, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) { m_player.setPlaybackRate(PlaybackRates().value(index, 1.0)); });
     ui->hs_SoundPlayProgress->SetPlaybackPosition([this] { return m_player.position(); });
     // A click leaves no focus frame on the round and glyph buttons; Tab still reaches them.
     for (QPushButton *button : {ui->pbtn_PreSound, ui->pbtn_PlayorPause, ui->pbtn_NextSound,
                                 ui->pbtn_Volume})
         button->setFocusPolicy(Qt::TabFocus);
+}
+
+// The texts of the speeds, in the language chosen.
+void MainWindow::ShowPlaybackSpeeds()
+{
+    QComboBox *box = ui->comBox_PlaybackSpeed;
+    for (int index = 0; index < PlaybackRates().size(); ++index) {
+        const QString text = tr("%1×").arg(PlaybackRates().at(index));
+        if (index < box->count())
+            box->setItemText(index, text);
+        else
+            box->addItem(text);
+    }
+    box->setToolTip(tr("Playback speed: [ slower, ] faster"));
+}
+
+// The speed holds for the recordings that follow, until it is changed.
+void MainWindow::StepPlaybackRate(int steps)
+{
+    ui->comBox_PlaybackSpeed->setCurrentIndex(
+        SteppedRateIndex(ui->comBox_PlaybackSpeed->currentIndex(), steps));
+}
+
+void MainWindow::SkipBy(qint64 milliseconds)
+{
+    if (m_player.state() != QMediaPlayer::StoppedState)
+        m_player.setPosition(SkippedPosition(m_player.position(), m_player.duration(), milliseconds));
+}
+
+// The place of the current recording in the playlist; its row, on whatever
+// page shows it, is marked while it plays or pauses.
+void MainWindow::ShowNowPlaying()
+{
+    const QMediaPlaylist *playlist = m_player.playlist();
+    ui->label_PlaylistPosition->setText(
+        playlist ? PlaylistPositionText(playlist->currentIndex(), playlist->mediaCount()) : QString());
+    const bool stopped = m_player.state() == QMediaPlayer::StoppedState;
+    m_tableModel->SetPlayingPath(stopped ? QString()
+                                         : m_player.currentMedia().request().url().toLocalFile());
 }
 
 bool MainWindow::IsPlaying() const

@@ -53,3 +53,26 @@ int PurgeAndFind(QMediaPlaylist *playlist, const QString &path)
     }
     return -1;
 }
+
+const QVector<qreal> &PlaybackRates()
+{
+    static const QVector<qreal> rates{0.5, 0.75, 1.0, 1.25, 1.5, 2.0};
+    return rates;
+}
+
+int SteppedRateIndex(int index, int steps)
+{
+    return qBound(0, index + steps, PlaybackRates().size() - 1);
+}
+
+QString PlaylistPositionText(int index, int count)
+{
+    if (index < 0 || index >= count)
+        return QString();
+    return QStringLiteral("%1 / %2").arg(index + 1).arg(count);
+}
+
+qint64 SkippedPosition(qint64 position, qint64 duration, qint64 step)
+{
+    return duration > 0 ? qBound<qint64>(0, position + step, duration) : position;
+}

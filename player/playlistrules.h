@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVector>
 
 class QMediaContent;
 class QMediaPlaylist;
@@ -23,3 +24,16 @@ void FillWithCheckedRecordings(QMediaPlaylist *playlist, const QList<RecordRow> 
 // Drops the entries whose files have gone, then returns the index of path in
 // the playlist, or -1.
 int PurgeAndFind(QMediaPlaylist *playlist, const QString &path);
+
+// The playback rates offered, slowest first; rate 1 at kNormalRateIndex.
+const QVector<qreal> &PlaybackRates();
+constexpr int kNormalRateIndex = 2;
+// The index of the rate `steps` places on from index, held at the ends.
+int SteppedRateIndex(int index, int steps);
+
+// "2 / 7" for the entry at index of a playlist of count; empty for none.
+QString PlaylistPositionText(int index, int count);
+
+// Where a skip of step milliseconds from position lands: within the
+// recording, or at position while its duration is not known.
+qint64 SkippedPosition(qint64 position, qint64 duration, qint64 step);

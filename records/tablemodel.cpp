@@ -3,10 +3,12 @@
 #include "records/visiblename.h"
 
 #include <QColor>
+#include <QFont>
 
 namespace {
 
 constexpr int kCheckColumn = 0;
+constexpr int kNumberColumn = 1;
 constexpr int kColumnCount = 12;
 const int kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
 
@@ -31,6 +33,13 @@ bool IsTextColumn(int column)
     return column >= FieldNumber && column <= FieldFilePath;
 }
 
+QFont PlayingFont()
+{
+    QFont font;
+    font.setBold(true);
+    return font;
+}
+
 } // namespace
 
 TableModel::TableModel(QObject *parent)
@@ -52,6 +61,25 @@ void TableModel::SetAliases(const IdAliases &aliases)
         emit dataChanged(index(0, FieldCallingId), index(m_rows.size() - 1, FieldRadioId));
 }
 
+void TableModel::SetPlayingPath(const QString &path)
+{
+    if (path == m_playingPath)
+        return;
+    const QString before = m_playingPath;
+    m_playingPath = path;
+    RedrawRowsOf(before);
+    RedrawRowsOf(path);
+}
+
+void TableModel::RedrawRowsOf(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    for (int row = 0; row < m_rows.size(); ++row)
+        if (m_rows.at(row).filePath == path)
+            emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+}
+
 int TableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_rows.size();
@@ -68,11 +96,16 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const RecordRow &row = m_rows.at(index.row());
     const int column = index.column();
+    const bool playing = !m_playingPath.isEmpty() && row.filePath == m_playingPath;
     switch (role) {
     case Qt::TextAlignmentRole:
         return kCentred;
     case Qt::ForegroundRole:
         return QColor(Qt::black);
+    case Qt::FontRole:
+        return playing ? PlayingFont() : QVariant();
+    case Qt::DecorationRole:
+        return playing && column == kNumberColumn ? QVariant(m_playingMark) : QVariant();
     case Qt::UserRole:
         return column == kCheckColumn ? QVariant(row.checked) : QVariant();
     case Qt::DisplayRole:

@@ -3,6 +3,7 @@
 #include "records/recordrow.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QList>
 
 // The rows of the current page as the record table shows them. Column 0 is the
@@ -17,6 +18,10 @@ public:
 
     void SetRows(const QList<RecordRow> &rows);
     void SetAliases(const IdAliases &aliases);
+    // The row of the recording at path, on whatever page it shows, is drawn
+    // in bold with the mark in its number column; an empty path marks none.
+    void SetPlayingPath(const QString &path);
+    void SetPlayingMark(const QIcon &mark) { m_playingMark = mark; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -35,6 +40,10 @@ private:
     bool SetText(const QModelIndex &index, const QString &text);
     QVariant IdToolTip(const RecordRow &row, int column) const;
 
+    void RedrawRowsOf(const QString &path);
+
     QList<RecordRow> m_rows;
     IdAliases m_aliases;
+    QString m_playingPath;
+    QIcon m_playingMark;
 };

@@ -127,6 +127,14 @@
         <translation>Import</translation>
     </message>
     <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Playback speed: [ slower, ] faster</source>
+        <translation>Playback speed: [ slower, ] faster</translation>
+    </message>
+    <message>
         <source>Invalid File:</source>
         <translation>Invalid File:</translation>
     </message>

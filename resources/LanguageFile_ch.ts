@@ -127,6 +127,14 @@
         <translation>导入</translation>
     </message>
     <message>
+        <source>%1×</source>
+        <translation>%1倍</translation>
+    </message>
+    <message>
+        <source>Playback speed: [ slower, ] faster</source>
+        <translation>播放速度：[ 减慢，] 加快</translation>
+    </message>
+    <message>
         <source>Invalid File:</source>
         <translation>无效文件：</translation>
     </message>

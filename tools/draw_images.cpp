@@ -835,6 +835,7 @@ void addSingleImages(std::vector<Image> &images)
         {"BK_ImportAndRename", {491, 233}, paintDialogBackground},
         {"logo", {107, 48}, paintLogo},
         {"Label_RecordPathIcon", {24, 24}, paintRecordPathIcon},
+        {"Label_NowPlaying", {12, 12}, glyphImage(glyphPlay, Colour::accent, 0.75)},
         {"CheckBox_Check", {14, 14}, [](QPainter &p, const QRectF &area) { paintCheckBox(p, area, true); }},
         {"CheckBox_unCheck", {14, 14}, [](QPainter &p, const QRectF &area) { paintCheckBox(p, area, false); }},
         {"Cmb_Dropdown", {18, 18}, glyphImage(chevronDown, Colour::muted, 0.5)},

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QTreeView>
 
 bool WidgetUsesKey(const QWidget *widget, int key)
 {
@@ -19,6 +20,15 @@ bool WidgetUsesKey(const QWidget *widget, int key)
                || qobject_cast<const QAbstractSpinBox *>(widget);
     case Qt::Key_Space:
         return combo || qobject_cast<const QAbstractButton *>(widget);
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return qobject_cast<const QAbstractSlider *>(widget)
+               || qobject_cast<const QAbstractSpinBox *>(widget)
+               || qobject_cast<const QAbstractButton *>(widget)
+               || qobject_cast<const QTreeView *>(widget);
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BracketRight:
+        return combo;
     default:
         return false;
     }

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "records/tablemodel.h"
 #include "ui/applicationlook.h"
 #include "ui/stylesheetbuilder.h"
 #include "ui_mainwindow.h"
@@ -100,7 +101,7 @@ void StyleLabels(Ui::MainWindow *ui)
           ui->label_Count},
          Label("12px", "#99a7b5")},
         {{ui->label_Page}, Label("12px", "#8fa2c9")},
-        {{ui->label_WavFileName}, Label("12px", "#bed4ff")},
+        {{ui->label_WavFileName, ui->label_PlaylistPosition}, Label("12px", "#bed4ff")},
         {{ui->label_SoundPlayProcessAndTimeLen}, Label("13px", "#bed4ff")},
         {{ui->label_ImportPathTip}, Label("15px", "#cfdfff")},
     };
@@ -133,6 +134,10 @@ void StyleComboBoxes(Ui::MainWindow *ui)
         SetComboBoxStyle(box, &style);
         PrepareComboBox(box);
     }
+    // The speeds always fit, and the box's tooltip tells its keys: a styled
+    // delegate alone gives its list the colours of the sheet.
+    SetComboBoxStyle(ui->comBox_PlaybackSpeed, &style);
+    ui->comBox_PlaybackSpeed->setItemDelegate(new QStyledItemDelegate(ui->comBox_PlaybackSpeed));
 }
 
 // The Settings menu is a child of pbtn_Setting and takes its style sheet from it.
@@ -239,5 +244,6 @@ void MainWindow::InitStyle()
     StyleTimeEdits(ui);
     StyleTree(ui);
     StyleTable(ui);
+    m_tableModel->SetPlayingMark(QIcon(QStringLiteral(":/PicRes/Label_NowPlaying.png")));
     StyleScrollBars(ui);
 }

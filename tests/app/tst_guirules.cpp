@@ -1,23 +1,31 @@
 // The rules of the GUI side, called directly: the catalogs listed and the one
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
-// the version text, the tree paths, the player's texts and seeking, and the
-// images for high-DPI screens, the application's icon and the title strip's
-// drag, which the offscreen platform leaves to the window itself.
+// the version text, the tree paths, the player's texts, seeking, speeds,
+// skips and keys, a tone played through the player's pitch-keeping sink, and
+// the images for high-DPI screens, the application's icon and the title
+// strip's drag, which the offscreen platform leaves to the window itself.
 
 #include "app/appresources.h"
 #include "app/commandline.h"
 #include "app/languages.h"
 #include "app/version.h"
 #include "import/treepaths.h"
+#include "player/pitchkeepingsink.h"
 #include "player/playlistrules.h"
+#include "records/tablemodel.h"
 #include "tests/support/filesnapshot.h"
+#include "tests/support/modalanswer.h"
 #include "tests/support/recordingfixture.h"
+#include "ui/focusedkeys.h"
 #include "ui/stylesheetbuilder.h"
 #include "ui/titlestripdrag.h"
 
 #include <QImage>
+#include <QMediaPlayer>
+#include <QMediaPlaylist>
 #include <QTreeWidgetItem>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <tuple>
 
@@ -179,6 +187,67 @@ QString Dragged(int y)
     return QStringLiteral("%1,%2").arg(moved.x()).arg(moved.y());
 }
 
+// Each speed offered with the speeds one step down and one step up from it.
+QString SpeedSteps()
+{
+    const QVector<qreal> &rate = PlaybackRates();
+    QStringList steps;
+    for (int i = 0; i < rate.size(); ++i)
+        steps << QString("%1:%2,%3").arg(rate[i]).arg(rate[SteppedRateIndex(i, -1)]).arg(rate[SteppedRateIndex(i, 1)]);
+    return steps.join(' ');
+}
+
+// The rows drawn bold with the playing mark on pages of the records at paths
+// ("|" between pages), /r/b.wav playing from the first page on.
+QString PlayingRowsOfPages(const QString &pages)
+{
+    TableModel model;
+    QStringList marked;
+    for (const QString &page : pages.split('|')) {
+        QList<RecordRow> rows;
+        for (const QString &path : page.split(' ', Qt::SkipEmptyParts)) {
+            rows.append(RecordRow());
+            rows.last().filePath = path;
+        }
+        model.SetRows(rows);
+        model.SetPlayingPath("/r/b.wav");
+        for (int row = 0; row < rows.size(); ++row)
+            if (model.index(row, 1).data(Qt::DecorationRole).isValid() && model.index(row, 5).data(Qt::FontRole).value<QFont>().bold())
+                marked << page.section(' ', row, row);
+        marked << "|";
+    }
+    return marked.join("");
+}
+
+template <typename Widget>
+bool Keeps(int key)
+{
+    Widget focused;
+    return WidgetUsesKey(&focused, key);
+}
+
+// Of 16-bit samples at 8 kHz: their seconds, the seconds of 10 ms windows as
+// loud as the tone, their frequency by zero crossings and the loudest sample.
+std::array<double, 4> Measure(const QByteArray &bytes)
+{
+    const auto *sample = reinterpret_cast<const qint16 *>(bytes.constData());
+    const int count = bytes.size() / 2;
+    double crossings = 0, sounding = 0, loudest = 0;
+    for (int start = 0; start < count; start += 80) {
+        int peak = 0, crossed = 0;
+        for (int i = start; i < qMin(start + 80, count); ++i) {
+            peak = qMax(peak, std::abs(int(sample[i])));
+            crossed += i > 0 && (sample[i - 1] < 0) != (sample[i] < 0);
+        }
+        loudest = qMax(loudest, double(peak));
+        if (peak > 6000) {
+            crossings += crossed;
+            sounding += qMin(80, count - start);
+        }
+    }
+    return {count / 8000.0, sounding / 8000.0, crossings * 4000 / sounding, loudest};
+}
+
 } // namespace
 
 #define CALL_ROW(tag, call, expected) \
@@ -189,15 +258,34 @@ class TestGuiRules : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void calls_data();
     void calls();
     void styleRules_data();
     void styleRules();
+    void keepsPitchAtEverySpeed_data();
+    void keepsPitchAtEverySpeed();
+
+private:
+    QTemporaryDir m_folder;
 };
+
+// The player's sink around a file sink that keeps to the clock; two
+// recordings of a 1 kHz tone of amplitude 12000.
+void TestGuiRules::initTestCase()
+{
+    qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "capsfilter caps=audio/x-raw,format=S16LE,channels=1,rate=8000"
+            " ! filesink sync=true append=true location=\"" + m_folder.filePath("out.raw").toUtf8() + '"');
+    KeepPitchAtAnyRate();
+    RecordingFields tone;
+    tone.pcm = SinePcm(1200, 1000);
+    QVERIFY(WriteRecording(m_folder.filePath("1.wav"), tone) && WriteRecording(m_folder.filePath("2.wav"), tone));
+}
 
 // The language chosen at start and kept in Settings.ini, the tree paths, the
 // catalogs listed and their names, the version text, the paths given on the
-// command line, the playing time and the slider's seeking.
+// command line, the playing time and the slider's seeking, the speeds, the
+// playlist position, the skips and the keys a focused widget keeps.
 void TestGuiRules::calls_data()
 {
     QTest::addColumn<Call>("call");
@@ -267,6 +355,27 @@ void TestGuiRules::calls_data()
     CALL_ROW("pressed below the title strip", Dragged(21), "0,0");
     CALL_ROW("images at twice their size", ImagesWithoutDoubles(), "");
     CALL_ROW("application icon", IconSizes(), "128x128 16x16 24x24 256x256 32x32 48x48 64x64");
+    CALL_ROW("speeds and their steps", SpeedSteps(), "0.5:0.5,0.75 0.75:0.5,1 1:0.75,1.25 1.25:1,1.5 1.5:1.25,2 2:1.5,2");
+    CALL_ROW("speed at the start", PlaybackRates().at(kNormalRateIndex), 1.0);
+    CALL_ROW("playlist: no entry current", PlaylistPositionText(-1, 3), "");
+    CALL_ROW("playlist: one of one", PlaylistPositionText(0, 1), "1 / 1");
+    CALL_ROW("playlist: second of seven", PlaylistPositionText(1, 7), "2 / 7");
+    CALL_ROW("playlist: last of seven", PlaylistPositionText(6, 7), "7 / 7");
+    CALL_ROW("playlist: past the last", PlaylistPositionText(7, 7), "");
+    CALL_ROW("skip back from 5 s", SkippedPosition(5000, 60000, -5000), 0);
+    CALL_ROW("skip back from 5.001 s", SkippedPosition(5001, 60000, -5000), 1);
+    CALL_ROW("skip forward from 1 s", SkippedPosition(1000, 60000, 5000), 6000);
+    CALL_ROW("skip forward past the end", SkippedPosition(55001, 60000, 5000), 60000);
+    CALL_ROW("skip, duration not known", SkippedPosition(1000, 0, 5000), 1000);
+    CALL_ROW("playing row: paged away and back", PlayingRowsOfPages("/r/a.wav /r/b.wav|/r/c.wav|/r/x.wav /r/b.wav.wav /r/b.wav"), "/r/b.wav||/r/b.wav|");
+    CALL_ROW("Left kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_Left), true);
+    CALL_ROW("Right kept by a focused slider", Keeps<QSlider>(Qt::Key_Right), true);
+    CALL_ROW("Right kept by a focused button", Keeps<QPushButton>(Qt::Key_Right), true);
+    CALL_ROW("Left kept by a focused date edit", Keeps<QDateEdit>(Qt::Key_Left), true);
+    CALL_ROW("Right not kept by the table", Keeps<QTableView>(Qt::Key_Right), false);
+    CALL_ROW("[ kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketLeft), true);
+    CALL_ROW("] kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketRight), true);
+    CALL_ROW("] not kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_BracketRight), false);
 }
 
 void TestGuiRules::calls()
@@ -335,6 +444,46 @@ void TestGuiRules::styleRules()
             QVERIFY2(dropped.removeOne(rule), qPrintable(value + " cleared, added: " + rule));
         QVERIFY2(dropped.isEmpty() == unused.contains(field), qPrintable(value));
     }
+}
+
+void TestGuiRules::keepsPitchAtEverySpeed_data()
+{
+    QTest::addColumn<qreal>("rate");
+    QTest::addColumn<int>("changeAtMs"); // 0: set before playing
+    for (qreal rate : {0.75, 1.5, 2.0})
+        QTest::addRow("%g", rate) << rate << 0;
+    QTest::newRow("2 from 0.5 s on") << 2.0 << 500;
+}
+
+// Played one after the other as the window plays them, the two recordings
+// keep the tone's pitch, hold the speed into the second and click nowhere.
+void TestGuiRules::keepsPitchAtEverySpeed()
+{
+    QFETCH(qreal, rate);
+    QFETCH(int, changeAtMs);
+    QFile::remove(m_folder.filePath("out.raw"));
+    QMediaPlaylist playlist;
+    for (const char *name : {"1.wav", "2.wav"})
+        playlist.addMedia(QUrl::fromLocalFile(m_folder.filePath(name)));
+    QMediaPlayer player;
+    player.setPlaylist(&playlist);
+    player.setPlaybackRate(changeAtMs ? 1.0 : rate);
+    QSignalSpy states(&player, &QMediaPlayer::stateChanged);
+    player.play();
+    QTRY_VERIFY2_WITH_TIMEOUT(player.position() >= changeAtMs, "the first recording playing on", kWaitMs);
+    const qint64 changedAt = changeAtMs ? player.position() : 0;
+    player.setPlaybackRate(rate);
+    QTRY_VERIFY2_WITH_TIMEOUT(!states.isEmpty() && player.state() == QMediaPlayer::StoppedState, "the playlist's end", kWaitMs);
+    QFile out(m_folder.filePath("out.raw"));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const auto [seconds, sounding, hz, loudest] = Measure(out.readAll());
+    // The file sink starts its file again at the flush a rate change makes
+    // while it plays: the file holds what was rendered from the change on.
+    const double expected = (2400 - changedAt) / rate / 1000;
+    const QString measured = QString("%1 s (%2 s sounding) of %3 Hz, loudest %4").arg(seconds).arg(sounding).arg(hz).arg(loudest);
+    // Each recording loses at most 0.1 s: its first stretch silenced, its last stride.
+    QVERIFY2(std::abs(hz - 1000) <= 20 && std::abs(seconds - expected) <= expected * 0.05
+             && sounding >= expected - 0.2 && loudest <= 12120, qPrintable(measured));
 }
 
 QTEST_MAIN(TestGuiRules)

@@ -4,6 +4,7 @@
 // user journey goes through.
 
 #include "app/mainwindow.h"
+#include "player/qplayslider.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
@@ -52,11 +53,22 @@ private slots:
     void listFollowsTheDay();
     void longNamesKeepCallTypeInView();
     void idNamesShownKeptAndRefused();
+    void playerKeysAndNowPlaying();
 
 private:
     QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
     QStringList Names() { return TableColumn(m_window.get(), 2); }
     QString Checked() { return WidgetText(m_window.get(), "ledt_SelectCount"); }
+    QWidget *Child(const char *name) { return m_window->findChild<QWidget *>(name); }
+    QString PlayingRows()
+    {
+        const QAbstractItemModel *model = m_window->findChild<QAbstractItemView *>("tableView")->model();
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(); ++row)
+            if (model->index(row, 1).data(Qt::DecorationRole).isValid())
+                rows << QString::number(row);
+        return rows.join(',') + ' ' + WidgetText(m_window.get(), "label_PlaylistPosition");
+    }
     QTreeWidgetItem *Top(int index = 0) { return TopLevelItem(m_window.get(), index); }
     void ImportAndList(int index = 0)
     {
@@ -369,6 +381,44 @@ void TestMainWindow::idNamesShownKeptAndRefused()
         QCOMPARE(cells(), keptList.isNull() ? named : "1001/|2002/|77/");
     }
     QCOMPARE(TakeMessages(), QStringList{"The kept list was not read: line 2: a quote is not closed"});
+}
+
+// The recording playing is marked in the table and its place in the playlist
+// shown; the brackets step the speed and the arrows skip 5 s from the table,
+// while a focused edit keeps these keys.
+void TestMainWindow::playerKeysAndNowPlaying()
+{
+    ImportAndList();
+    for (int row : {1, 3, 4})
+        ClickCell(m_window.get(), row);
+    QCOMPARE(PlayingRows(), " 1 / 3");
+    ClickCell(m_window.get(), 3, 2, true);
+    QTRY_VERIFY_WITH_TIMEOUT(WidgetText(m_window.get(), "label_SoundPlayProcessAndTimeLen").endsWith("/00:00:20"), kWaitMs);
+    QCOMPARE(PlayingRows(), "3 2 / 3");
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QWidget *table = Child("tableView"), *keyword = Child("ledt_KeyWord");
+    for (QWidget *focused : {table, keyword}) {
+        focused->setFocus();
+        QTest::keyClicks(focused, "]]][");
+    }
+    QCOMPARE(WidgetText(m_window.get(), "comBox_PlaybackSpeed") + WidgetText(m_window.get(), "ledt_KeyWord"), "1.5×]]][");
+    QCOMPARE(Child("comBox_PlaybackSpeed")->toolTip(), "Playback speed: [ slower, ] faster");
+
+    ClickButton(m_window.get(), "pbtn_PlayorPause");
+    QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), kWaitMs);
+    auto *slider = m_window->findChild<QPlaySlider *>("hs_SoundPlayProgress");
+    const qint64 paused = slider->PlaybackPosition();
+    for (const auto &[focused, key, skipped] : {std::make_tuple(keyword, Qt::Key_Right, 0), {table, Qt::Key_Right, 5000}, {table, Qt::Key_Left, 0}}) {
+        focused->setFocus();
+        QTest::keyClick(focused, key);
+        QTRY_COMPARE_WITH_TIMEOUT(slider->PlaybackPosition(), paused + skipped, kWaitMs);
+    }
+    ClickButton(m_window.get(), "pbtn_NextSound");
+    QTRY_COMPARE_WITH_TIMEOUT(PlayingRows(), "4 3 / 3", kWaitMs);
+    QCOMPARE(WidgetText(m_window.get(), "comBox_PlaybackSpeed"), "1.5×");
+    ClickButton(m_window.get(), "pbtn_ClearList");
+    QCOMPARE(PlayingRows(), " ");
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)

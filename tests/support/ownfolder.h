@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appresources.h"
+#include "player/pitchkeepingsink.h"
 #include "tests/support/modalanswer.h"
 
 #include <QApplication>
@@ -17,8 +18,9 @@ QString CopyProgramInto(const QString &folder, bool withCatalogs);
 bool RanInOwnFolder(int argc, char *argv[], int *status);
 
 // main() of a test of the real window: from its own folder, with the
-// resources, its dialogs watched, playing through appsink, which keeps to the
-// clock (fakesink would end a recording before a test sees it play).
+// resources, its dialogs watched, playing as the program does through appsink,
+// which keeps to the clock (fakesink would end a recording before a test sees
+// it play).
 #define OVELIA_WINDOW_TEST_MAIN(TestClass)                                                         \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
@@ -28,6 +30,7 @@ bool RanInOwnFolder(int argc, char *argv[], int *status);
         qputenv("QT_GSTREAMER_PLAYBIN_AUDIOSINK", "appsink");                                      \
         QApplication application(argc, argv);                                                      \
         RegisterResources();                                                                       \
+        KeepPitchAtAnyRate();                                                                      \
         const DialogWatch watch;                                                                   \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

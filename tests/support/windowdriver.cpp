@@ -159,7 +159,9 @@ QString CellToolTip(QTableView *table, int row, int column)
 
 QString WidgetText(MainWindow *window, const char *objectName)
 {
-    return Child(window, objectName)->property("text").toString();
+    const QWidget *widget = Child(window, objectName);
+    const QVariant text = widget->property("text");
+    return (text.isValid() ? text : widget->property("currentText")).toString();
 }
 
 void ClickButton(MainWindow *window, const char *objectName)

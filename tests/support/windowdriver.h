@@ -38,7 +38,8 @@ void ClickCell(MainWindow *window, int row, int column = 0, bool twice = false);
 QStringList TableColumn(MainWindow *window, int column);
 // The tooltip the table shows for a cell, after a hover over its middle.
 QString CellToolTip(QTableView *table, int row, int column);
-// The text property of a widget; a click on a push button.
+// The text property of a widget (a combo box's current text); a click on a
+// push button.
 QString WidgetText(MainWindow *window, const char *objectName);
 void ClickButton(MainWindow *window, const char *objectName);
 bool IsPlayingShown(MainWindow *window);
