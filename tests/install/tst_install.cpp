@@ -1,8 +1,5 @@
-// The installed programs, started the way a user starts them: the prefix is
-// read-only, HOME and the XDG folders lie in the test's own folder. The
-// program keeps its working database in the user's cache folder and removes
-// it at close, keeps its settings in the config folder, and writes nothing
-// beside itself.
+// The installed programs, started as a user starts them (a read-only prefix,
+// HOME in the test's folder): nothing is written beside them.
 
 #include "app/appresources.h"
 #include "app/mainwindow.h"
@@ -63,14 +60,10 @@ private:
 
 void TestInstall::initTestCase()
 {
-    QProcess install;
-    install.start(CMAKE_PROGRAM, {"--install", BUILD_DIR, "--prefix", Prefix("")});
-    QVERIFY2(install.waitForFinished(60000) && install.exitCode() == 0, install.readAllStandardError().constData());
+    QCOMPARE(QProcess::execute(CMAKE_PROGRAM, {"--install", BUILD_DIR, "--prefix", Prefix("")}), 0);
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), Prefix("bin/language-switch")));
     QVERIFY(WriteRecording(Home("calls/a.wav")));
-    QProcess readOnly;
-    readOnly.start("chmod", {"-R", "a-w", Prefix("")});
-    QVERIFY(readOnly.waitForFinished(kWaitMs) && readOnly.exitCode() == 0);
+    QCOMPARE(QProcess::execute("chmod", {"-R", "a-w", Prefix("")}), 0);
     m_installed = Snapshot(Prefix(""));
 }
 
@@ -94,23 +87,21 @@ void TestInstall::Start(QProcess &process, const QString &program, const QString
 QString TestInstall::Run(QProcess &process, const QString &program, const QStringList &arguments)
 {
     Start(process, program, arguments);
-    if (!process.waitForFinished(kWaitMs))
-        return program + " did not start or end within 10 s";
-    return process.readAllStandardOutput() + process.readAllStandardError();
+    return process.waitForFinished(kWaitMs) ? process.readAllStandardOutput() + process.readAllStandardError()
+                                            : program + " did not start or end within 10 s";
 }
 
 void TestInstall::commands_data()
 {
     QTest::addColumn<QStringList>("command");
     QTest::addColumn<QString>("output"); // how it begins
-    const auto validator = [](const char *name) { return QStandardPaths::findExecutable(name); };
     QTest::newRow("scan tool's version") << QStringList{"ovelia-scan", "--version"} << "ovelia-scan " PROJECT_VERSION_TEXT "\n";
     QTest::newRow("a scan") << QStringList{"ovelia-scan", "calls"} << "file_name,";
     QTest::newRow("program's version") << QStringList{"Ovelia", "--version"} << "Ovelia " PROJECT_VERSION_TEXT "\n";
     QTest::newRow("desktop entry valid")
-        << QStringList{validator("desktop-file-validate"), Prefix("share/applications/org.ovelia.Ovelia.desktop")} << "";
+        << QStringList{QStandardPaths::findExecutable("desktop-file-validate"), Prefix("share/applications/org.ovelia.Ovelia.desktop")} << "";
     QTest::newRow("metainfo valid")
-        << QStringList{validator("appstreamcli"), "validate", "--no-net", Prefix("share/metainfo/org.ovelia.Ovelia.metainfo.xml")} << "";
+        << QStringList{QStandardPaths::findExecutable("appstreamcli"), "validate", "--no-net", Prefix("share/metainfo/org.ovelia.Ovelia.metainfo.xml")} << "";
 }
 
 void TestInstall::commands()
@@ -141,8 +132,7 @@ void TestInstall::programKeepsItsFilesInTheUsersFolders()
     QVERIFY(WaitUntil([&] { return files().size() == 4 && files().mid(0, 2) == runningCopys; },
                       "its database beside the running copy's in the cache folder"));
     ::kill(pid_t(process.processId()), SIGTERM);
-    QVERIFY2(process.waitForFinished(kWaitMs), "the program not ended within 10 s");
-    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(process.waitForFinished(kWaitMs) && process.exitCode() == 0, "the program not ended well within 10 s");
     QCOMPARE(files(), runningCopys);
 }
 
@@ -153,8 +143,7 @@ void TestInstall::languageSwitchStoredInTheConfigFolder()
     QCOMPARE(process.exitCode(), 0);
     const QString database = output.section('\n', 0, 0);
     QVERIFY2(database.startsWith(Home(".cache/ovelia/")) && !QFileInfo::exists(database), qPrintable(output));
-    QCOMPARE(QSettings(Home(".config/ovelia/Settings.ini"), QSettings::IniFormat).value("Setting/LanguageID").toString(),
-             QString("0804"));
+    QCOMPARE(QSettings(Home(".config/ovelia/Settings.ini"), QSettings::IniFormat).value("Setting/LanguageID"), QVariant("0804"));
 }
 
 int main(int argc, char *argv[])

@@ -130,8 +130,7 @@ private slots:
         // A folder without permissions: root may read every folder, so the check runs as nobody then.
         QTemporaryDir temporary;
         const QString closed = temporary.filePath("closed");
-        QVERIFY(::chmod(QFile::encodeName(temporary.path()).constData(), 0711) == 0);
-        QVERIFY(QDir().mkdir(closed) && ::chmod(QFile::encodeName(closed).constData(), 0) == 0);
+        QVERIFY(::chmod(QFile::encodeName(temporary.path()).constData(), 0711) == 0 && QDir().mkdir(closed) && ::chmod(QFile::encodeName(closed).constData(), 0) == 0);
         const bool root = ::geteuid() == 0;
         QVERIFY(!root || ::setresuid(65534, 65534, 0) == 0);
         const QString error = UnusablePathError({closed});
