@@ -57,14 +57,15 @@ struct Silence
 // scaletempo (GStreamer 1.22) begins what it stretches after a flush (a
 // seek, a rate change, the next recording) with stale memory, a loud click;
 // what it puts out while it fills its first queue (50 ms at a rate above 1,
-// 100 ms at 0.5) is made silent.
-// At rate 1 it passes the samples on untouched.
+// 100 ms at 0.5) is made silent. At rate 1 it passes the samples on untouched.
 GstPadProbeReturn SilenceFirstStride(GstPad *output, GstPadProbeInfo *info, gpointer data)
 {
     Silence &silence = *static_cast<Silence *>(data);
+    // A flush start comes from the seeking thread while buffers still flow; a
+    // flush stop comes while the streaming thread waits, as the next buffer.
     if (info->type & GST_PAD_PROBE_TYPE_EVENT_FLUSH) {
-        silence.flushed = silence.flushed
-                          || GST_EVENT_TYPE(GST_PAD_PROBE_INFO_EVENT(info)) == GST_EVENT_FLUSH_STOP;
+        if (GST_EVENT_TYPE(GST_PAD_PROBE_INFO_EVENT(info)) == GST_EVENT_FLUSH_STOP)
+            silence.flushed = true;
         return GST_PAD_PROBE_OK;
     }
     if (silence.flushed) {
