@@ -46,12 +46,13 @@ DbProcess::~DbProcess() = default;
 
 bool DbProcess::InitDatabase()
 {
-    const QString folder = WorkingDatabaseFolder();
-    if (KeepsFilesBeside(QCoreApplication::applicationDirPath())) {
-        m_path = CreateWorkingDatabaseFile(folder);
-    } else if (QDir().mkpath(folder)) {
-        RemoveAbandonedDatabases(folder);
-        m_path = CreateWorkingDatabaseFile(folder, &QDateTime::currentDateTime, &m_lock);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString cache = UserCacheFolder();
+    if (KeepsFilesBeside(programFolder)) {
+        m_path = CreateWorkingDatabaseFile(programFolder);
+    } else if (QDir().mkpath(cache)) {
+        RemoveAbandonedDatabases(cache);
+        m_path = CreateWorkingDatabaseFile(cache, &QDateTime::currentDateTime, &m_lock);
     }
     if (m_path.isEmpty())
         return false;

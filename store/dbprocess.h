@@ -10,9 +10,10 @@
 
 class QLockFile;
 
-// The per-run working database: a new SQLite file in WorkingDatabaseFolder(),
-// registered as the default connection, removed again at the end of the run.
-// In the user's cache folder, which the user's runs share, each run holds the
+// The per-run working database: a new SQLite file beside the executable of a
+// copy that keeps its files there (KeepsFilesBeside), else in the user's
+// cache folder; registered as the default connection, removed again at the
+// end of the run. In the cache folder, which the user's runs share, each run holds the
 // lock "<database>.lock" while it runs, and a start first removes the
 // databases of runs that ended without removing theirs.
 class DbProcess : public QObject

@@ -35,10 +35,9 @@ bool KeepsFilesBeside(const QString &programFolder)
            && QFileInfo(programFolder + QLatin1String(kCatalogFolderName)).isDir();
 }
 
-QString WorkingDatabaseFolder()
+QString UserCacheFolder()
 {
-    return ProgramKeepsFilesBeside() ? QCoreApplication::applicationDirPath()
-                                     : UserFolder(QStandardPaths::GenericCacheLocation);
+    return UserFolder(QStandardPaths::GenericCacheLocation);
 }
 
 QString SettingsFilePath()

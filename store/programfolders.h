@@ -13,11 +13,12 @@
 // written.
 bool KeepsFilesBeside(const QString &programFolder);
 
-// For the running program: the folder of its working database, the paths of
-// its Settings.ini and of its copy of the ID names list (aliases.csv, beside
-// Settings.ini), and the folder of its catalogs. The user's folders are
-// named, not made.
-QString WorkingDatabaseFolder();
+// The user's cache folder of the program, named, not made.
+QString UserCacheFolder();
+
+// For the running program: the paths of its Settings.ini and of its copy of
+// the ID names list (aliases.csv, beside Settings.ini), and the folder of its
+// catalogs. The user's folders are named, not made.
 QString SettingsFilePath();
 QString AliasListPath();
 QString LanguageFolder();
