@@ -20,6 +20,7 @@
 #include "import/headerreaders.h"
 #include "import/recordscan.h"
 #include "store/dbprocess.h"
+#include "store/schema.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/testdatabase.h"
 
@@ -165,7 +166,7 @@ qint64 TimeParallelFloorMs(const std::string &root, int threads)
 
 qint64 TimeScanJobMs(const QString &root)
 {
-    QSqlQuery().exec(QStringLiteral("delete from SaveViewDisp"));
+    DeleteAllRecords(QSqlDatabase::database());
     RecordScan scan(QStringList(root), 0, WorkingDatabaseName());
     QElapsedTimer timer;
     timer.start();

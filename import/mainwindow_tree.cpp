@@ -6,6 +6,7 @@
 #include "import/operathread.h"
 #include "import/treepaths.h"
 #include "records/visiblename.h"
+#include "store/schema.h"
 #include "ui/messagetip.h"
 #include "ui/msgtipwidthsinglebtn.h"
 #include "ui_mainwindow.h"
@@ -153,8 +154,7 @@ QString MainWindow::GetItemPath(QTreeWidgetItem *item) const
 
 bool MainWindow::LoadImportPath(const QString &path, int treeNodeID)
 {
-    QSqlQuery().exec(QStringLiteral("delete from SaveViewDisp"));
-    QSqlQuery().exec(QStringLiteral("delete from RecordIdentity"));
+    DeleteAllRecords(QSqlDatabase::database());
     if (!QFileInfo::exists(path))
         return false;
     m_currentImportPath = path;

@@ -71,3 +71,10 @@ QString WorkingDatabaseFileName(const QDateTime &creationTime)
 {
     return creationTime.toString(QStringLiteral("yyMMddhhmmsszzz"));
 }
+
+void DeleteAllRecords(const QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    query.exec(QStringLiteral("delete from SaveViewDisp"));
+    query.exec(QStringLiteral("delete from RecordIdentity"));
+}

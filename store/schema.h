@@ -23,6 +23,9 @@ bool CreateWorkingTables(const QSqlDatabase &database);
 bool CreateListingIndexes(const QSqlDatabase &database, QString *error = nullptr);
 void DropListingIndexes(const QSqlDatabase &database);
 
+// Empties SaveViewDisp and the identities of its records, for a new scan.
+void DeleteAllRecords(const QSqlDatabase &database);
+
 // The working database file is named by its creation time, for example
 // "240307140509042" for 7 March 2024 14:05:09.042.
 QString WorkingDatabaseFileName(const QDateTime &creationTime);
