@@ -132,7 +132,8 @@ private:
     void StartListing(const ListingStatements &statements);
     void ShowListingPage(int page);
     void ShowPageRows(const QList<RecordRow> &rows);
-    void FitFileNameColumn();
+    void FitColumnsToTexts();
+    QStringList ColumnTexts(int column) const;
     void MoveCheckedCount(int change);
     int CurrentRow() const;
     bool HasRow(int row) const;

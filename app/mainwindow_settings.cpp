@@ -150,6 +150,7 @@ void MainWindow::ChooseAliasList()
         return;
     }
     m_tableModel->SetAliases(read.aliases);
+    FitColumnsToTexts();
     const QString notKept = KeepAliasList(read.bytes, AliasListPath());
     if (!notKept.isEmpty())
         ShowAliasListNote(tr("Not kept for the next start: %1").arg(notKept));

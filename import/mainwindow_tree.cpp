@@ -5,6 +5,7 @@
 #include "import/importrecordfile.h"
 #include "import/operathread.h"
 #include "import/treepaths.h"
+#include "import/treepathtips.h"
 #include "records/visiblename.h"
 #include "store/schema.h"
 #include "ui/messagetip.h"
@@ -19,7 +20,10 @@
 
 void MainWindow::InitTreeAndThread()
 {
-    ui->treeWidget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Paths keep to the tree's width, cut in the middle, whole in their tooltips.
+    ui->treeWidget->header()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->treeWidget->setTextElideMode(Qt::ElideMiddle);
+    new TreePathToolTips(ui->treeWidget);
     m_worker = new OperaThread;
     connect(m_worker, &OperaThread::UpdataTree, this, &MainWindow::TreeViewUpdata);
     connect(m_worker, &OperaThread::EndFindWav, this, &MainWindow::FindOverAndDisplayToTable);

@@ -1,6 +1,7 @@
 // The record list of the main window: the table, the search and the pages.
 
 #include "app/mainwindow.h"
+#include "records/celltext.h"
 #include "records/checkboxdelegate.h"
 #include "records/myvalidator.h"
 #include "records/tablemodel.h"
@@ -23,6 +24,8 @@ constexpr int kCheckColumnWidth = 25;
 const int kColumnWidths[] = {kCheckColumnWidth, 34, 98, 120, 70, 79, 77, 77, 101, 59, 86, 86};
 constexpr int kFileNameColumn = 2;
 constexpr int kCallTypeColumn = 9;
+// No column but File Name grows wider, whatever its texts.
+constexpr int kWidestColumn = 200;
 
 void FillFilterBox(QComboBox *box, const QList<FilterItem> &items)
 {
@@ -47,6 +50,12 @@ int FileNameRoom(const QTableView *table)
             others += table->columnWidth(column);
     const int viewport = table->maximumViewportSize().width() - table->verticalScrollBar()->sizeHint().width();
     return viewport - others;
+}
+
+// Beside the numbers, the playing row's mark and its margins.
+int MarkRoom(const QTableView *table)
+{
+    return table->iconSize().width() + CellTextRoom(table);
 }
 
 } // namespace
@@ -99,6 +108,7 @@ void MainWindow::InitTableView()
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setModel(m_tableModel);
     table->setItemDelegate(m_checkBoxDelegate);
+    table->setIconSize(QSize(12, 12));
     // The header's minimum, from its font, would hold the check column wider.
     table->horizontalHeader()->setMinimumSectionSize(kCheckColumnWidth);
     for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
@@ -114,6 +124,7 @@ void MainWindow::InitTableView()
 
     ui->ledt_CurrentPage->setValidator(new MyValidator(1, 99999, ui->ledt_CurrentPage));
     ui->ledt_CurrentPage->setMaxLength(5);
+    connect(ui->ledt_CurrentPage, &QLineEdit::returnPressed, this, &MainWindow::on_pbtn_Confirm_clicked);
     ui->ledt_SelectCount->setFocusPolicy(Qt::NoFocus);
 
     connect(m_tableModel, SIGNAL(CheckBoxChange_Signals(int,int)), this,
@@ -149,19 +160,40 @@ void MainWindow::ShowPageRows(const QList<RecordRow> &rows)
 {
     m_pageRecords = rows;
     m_tableModel->SetRows(m_pageRecords);
-    FitFileNameColumn();
+    FitColumnsToTexts();
 }
 
-// The file names are what a user reads first: their column grows to show
-// them whole, as far as the columns up to Call Type stay in view; longer
-// names show whole in their tooltips.
-void MainWindow::FitFileNameColumn()
+// Each column widens to show its texts on one line: those of the page, the
+// header's, and for the code columns every text of their codes in the
+// current language, so that their width holds from page to page. The file
+// names grow only as far as the columns up to Call Type stay in view; what
+// still does not fit is cut in the middle and shows whole in its tooltip.
+void MainWindow::FitColumnsToTexts()
 {
     QTableView *table = ui->tableView;
+    table->ensurePolished();
+    const QFontMetrics metrics = table->fontMetrics();
+    const int room = CellTextRoom(table);
+    for (int column = FieldNumber; column < int(std::size(kColumnWidths)); ++column) {
+        if (column == kFileNameColumn)
+            continue;
+        const QStringList texts = ColumnTexts(column);
+        int least = std::max(kColumnWidths[column], table->horizontalHeader()->sectionSizeHint(column));
+        if (column == FieldNumber)
+            least = std::max(least, ColumnWidthFor(texts, metrics, room + MarkRoom(table), 0, kWidestColumn));
+        table->setColumnWidth(column, ColumnWidthFor(texts, metrics, room, least, kWidestColumn));
+    }
     const int narrowest = kColumnWidths[kFileNameColumn];
-    table->resizeColumnToContents(kFileNameColumn);
-    table->setColumnWidth(kFileNameColumn, std::clamp(table->columnWidth(kFileNameColumn), narrowest,
-                                                      std::max(narrowest, FileNameRoom(table))));
+    table->setColumnWidth(kFileNameColumn, ColumnWidthFor(ColumnTexts(kFileNameColumn), metrics, room,
+                                                          narrowest, FileNameRoom(table)));
+}
+
+QStringList MainWindow::ColumnTexts(int column) const
+{
+    QStringList texts = CodeTexts(column);
+    for (int row = 0; row < m_tableModel->rowCount(); ++row)
+        texts.append(m_tableModel->index(row, column).data().toString());
+    return texts;
 }
 
 void MainWindow::MoveCheckedCount(int change)

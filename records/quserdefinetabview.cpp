@@ -1,26 +1,17 @@
 #include "records/quserdefinetabview.h"
 
+#include "records/celltext.h"
+
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 
-namespace {
-
-constexpr int kTextMargin = 3; // on each side, as the item view style draws text
-
-} // namespace
-
-bool CellTextFits(const QString &text, const QFontMetrics &metrics, const QRect &cell)
-{
-    const QRect room = cell.adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const QRect needed = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
-    return needed.width() <= room.width() && needed.height() <= room.height();
-}
-
 QUserDefineTabView::QUserDefineTabView(QWidget *parent)
     : QTableView(parent)
 {
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideMiddle);
 }
 
 void QUserDefineTabView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -45,10 +36,18 @@ void QUserDefineTabView::ShowCellToolTip(const QHelpEvent *event)
     const QModelIndex index = indexAt(event->pos());
     const QString tip = index.data(Qt::ToolTipRole).toString();
     const QString text = index.data(Qt::DisplayRole).toString();
-    if (tip.isEmpty() && (text.isEmpty() || CellTextFits(text, fontMetrics(), visualRect(index)))) {
+    if (tip.isEmpty() && (text.isEmpty() || !IsCut(index))) {
         QToolTip::hideText();
         return;
     }
     QToolTip::showText(event->globalPos(), tip.isEmpty() ? text : tip, viewport(),
                        visualRect(index));
+}
+
+bool QUserDefineTabView::IsCut(const QModelIndex &index) const
+{
+    const QVariant font = index.data(Qt::FontRole);
+    const QFontMetrics metrics(font.isValid() ? font.value<QFont>().resolve(this->font()) : this->font());
+    return !TextFitsColumn(index.data(Qt::DisplayRole).toString(), metrics, CellTextRoom(this),
+                           columnWidth(index.column()));
 }

@@ -2,15 +2,10 @@
 
 #include <QTableView>
 
-class QFontMetrics;
-
-// Whether the text, wrapped at word boundaries as the table draws it, fits
-// in the cell with the item's text margins.
-bool CellTextFits(const QString &text, const QFontMetrics &metrics, const QRect &cell);
-
-// The record table: a double click plays a row only with the left button; a
-// cell shows the model's tooltip, or, where it has none and its text does
-// not fit, the whole text.
+// The record table: a double click plays a row only with the left button;
+// each cell keeps one line, cut in the middle where it is too narrow; a cell
+// shows the model's tooltip, or, where it has none and its text is cut, the
+// whole text.
 class QUserDefineTabView : public QTableView
 {
     Q_OBJECT
@@ -24,4 +19,5 @@ protected:
 
 private:
     void ShowCellToolTip(const QHelpEvent *event);
+    bool IsCut(const QModelIndex &index) const;
 };

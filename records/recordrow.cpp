@@ -55,6 +55,15 @@ QString CodeToText(const CodeText (&table)[N], const char *otherText, const QVar
 }
 
 template <std::size_t N>
+QStringList TextsOf(const CodeText (&table)[N], const char *otherText)
+{
+    QStringList texts{MainWindowText(otherText)};
+    for (const CodeText &entry : table)
+        texts.append(MainWindowText(entry.text));
+    return texts;
+}
+
+template <std::size_t N>
 QList<FilterItem> FilterItemsOf(const CodeText (&table)[N])
 {
     QList<FilterItem> items{{MainWindowText(kAllTypes), NoFilterCode}};
@@ -166,6 +175,18 @@ QList<FilterItem> CallTypeFilterItems()
 QList<FilterItem> RecordTypeFilterItems()
 {
     return FilterItemsOf(kRecordTypes);
+}
+
+QStringList CodeTexts(int field)
+{
+    switch (field) {
+    case FieldRecordType:
+        return TextsOf(kRecordTypes, kOtherRecordType);
+    case FieldCallType:
+        return TextsOf(kCallTypes, kOtherCallType);
+    default:
+        return QStringList();
+    }
 }
 
 int FilterCodeAt(const QList<FilterItem> &items, int index)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <array>
@@ -86,6 +87,10 @@ QString IdName(const RecordRow &row, int field, const IdAliases &aliases);
 // The text the record table shows in field: "name (id)" for a named ID, else
 // the row's text.
 QString RecordCellText(const RecordRow &row, int field, const IdAliases &aliases);
+
+// Every text that field (FieldRecordType or FieldCallType) may show for a
+// code, in the current language; none for another field.
+QStringList CodeTexts(int field);
 
 // An item of a filter combo box, translated in the context "MainWindow": its text and the code it filters on
 // (NoFilterCode for "All Type").

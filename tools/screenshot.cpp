@@ -1,6 +1,7 @@
-// Shows the main window, its Settings menu, the calendar pop-up, both combo
-// pop-ups, a hovered button and every dialog on the current display and saves
-// a picture of each:
+// Shows the main window with every call type listed and two long import
+// paths, its Settings menu, the calendar pop-up, both combo pop-ups, a hovered
+// button, a tree path's tooltip, the focus on a button and every dialog on the
+// current display and saves a picture of each:
 //   screenshot <output folder> [language ID, e.g. 0409 or 0804]
 // The pictures are named <what>-<language ID>.png. Run it under Xvfb through
 // tools/screenshot.sh.
@@ -30,10 +31,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <functional>
 #include <memory>
 
@@ -50,7 +53,8 @@ void ListSampleRecords(MainWindow &window)
 {
     QSqlQuery insert;
     insert.prepare(QStringLiteral("insert into SaveViewDisp values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    const int callTypes[] = {0, 1, 2, 16, 17, 33};
+    // Every call type, and one of a code without a name.
+    const int callTypes[] = {0, 1, 2, 16, 17, 18, 33, 3};
     for (int i = 0; i < 14; ++i) {
         const QDateTime start(QDate(2024, 3, 7), QTime(8, 2 * i, (7 * i) % 60));
         const QString name = i == 1 ? QStringLiteral("north gate dispatch, channel 4, shift handover.wav")
@@ -58,7 +62,7 @@ void ListSampleRecords(MainWindow &window)
         const bool live = i % 5 == 4;
         const QVariantList values{i % 3 == 0 ? 1 : 0, name, start.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
                                   QTime(0, 0).addSecs(17 + 23 * i).toString(QStringLiteral("hh:mm:ss")),
-                                  1001 + i, 2001 + i % 4, live ? 1 : 2, callTypes[i % 6],
+                                  1001 + i, 2001 + i % 4, live ? 1 : 2, callTypes[i % 8],
                                   410125 + i * 25, 400125 + i * 25,
                                   QStringLiteral("/records/") + name, 2, i % 4 == 0 ? 0 : 7 + i};
         for (int column = 0; column < values.size(); ++column)
@@ -66,6 +70,28 @@ void ListSampleRecords(MainWindow &window)
         insert.exec();
     }
     window.findChild<QPushButton *>(QStringLiteral("pbtn_Search"))->click();
+}
+
+// Two imports from one parent folder, of long names: the tree shows the
+// paths cut in the middle, so that the two can be told apart.
+QTreeWidgetItem *ImportLongPaths(MainWindow &window, const QString &parent)
+{
+    const QString archive = parent + QStringLiteral("/dispatch archive 2024 north gate, channel 4");
+    for (const QString &shift : {QStringLiteral("/day shift"), QStringLiteral("/night shift")}) {
+        QDir().mkpath(archive + shift);
+        window.ImportRecordingPath(archive + shift, true);
+    }
+    return window.findChild<QTreeWidget *>(QStringLiteral("treeWidget"))->topLevelItem(0);
+}
+
+// The tooltip of the item, as a hover over it shows it.
+QRect ShowItemToolTip(QTreeWidget *tree, QTreeWidgetItem *item, const QRect &whole)
+{
+    const QPoint middle = tree->visualItemRect(item).center();
+    QCursor::setPos(tree->viewport()->mapToGlobal(middle));
+    QHelpEvent hover(QEvent::ToolTip, middle, tree->viewport()->mapToGlobal(middle));
+    QApplication::sendEvent(tree->viewport(), &hover);
+    return whole;
 }
 
 struct Shot
@@ -153,6 +179,8 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.move(0, 0);
     window.show();
+    const QTemporaryDir imports;
+    QTreeWidgetItem *longPath = ImportLongPaths(window, imports.path());
     ListSampleRecords(window);
     HoverOver(nullptr);
     const QRect whole(0, 0, window.width(), window.height());
@@ -194,6 +222,19 @@ int main(int argc, char *argv[])
              return whole;
          },
          [] { HoverOver(nullptr); }},
+        {"tree-path",
+         [&] { return ShowItemToolTip(longPath->treeWidget(), longPath, whole); },
+         [] {
+             QToolTip::hideText();
+             HoverOver(nullptr);
+         }},
+        {"focus",
+         [&] {
+             window.activateWindow();
+             window.findChild<QPushButton *>(QStringLiteral("pbtn_Search"))->setFocus(Qt::TabFocusReason);
+             return whole;
+         },
+         [] {}},
         {"messagetip",
          [&] {
              return ShowDialog(dialog, new MessageTip(Text("Delete"),

@@ -11,14 +11,6 @@ namespace {
 
 const QString kThemeFamily = QStringLiteral("微软雅黑");
 
-// A tooltip that looks like markup is shown as markup: escape it then.
-QString PlainToolTip(const QString &text)
-{
-    return Qt::mightBeRichText(text)
-               ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped())
-               : text;
-}
-
 class WholeItemDelegate : public QStyledItemDelegate
 {
 public:
@@ -35,6 +27,13 @@ protected:
 };
 
 } // namespace
+
+QString PlainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text)
+               ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped())
+               : text;
+}
 
 void ApplyApplicationLook()
 {

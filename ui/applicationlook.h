@@ -15,6 +15,10 @@ class QString;
 //   rule of the application's style sheet, which holds nothing else).
 void ApplyApplicationLook();
 
+// The text as a tooltip shows it: as it stands, also where it looks like
+// markup.
+QString PlainToolTip(const QString &text);
+
 // The text in the label, as plain text: whole when it fits the label's
 // contents rectangle in the label's font, otherwise cut in the middle with the
 // whole text as the label's tooltip. The label's size is left as it is.

@@ -12,11 +12,13 @@
 #include "import/treepaths.h"
 #include "player/pitchkeepingsink.h"
 #include "player/playlistrules.h"
+#include "records/celltext.h"
 #include "records/tablemodel.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/modalanswer.h"
 #include "tests/support/recordingfixture.h"
 #include "ui/focusedkeys.h"
+#include "ui/pathchooser.h"
 #include "ui/stylesheetbuilder.h"
 #include "ui/titlestripdrag.h"
 
@@ -248,6 +250,48 @@ std::array<double, 4> Measure(const QByteArray &bytes)
     return {count / 8000.0, sounding / 8000.0, crossings * 4000 / sounding, loudest};
 }
 
+// The width the table lays text out at, with a room of 7 pixels beside it.
+int Needed(const QString &text)
+{
+    QTextLayout layout(text, QApplication::font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(10000);
+    layout.endLayout();
+    return int(std::ceil(line.naturalTextWidth())) + 7;
+}
+
+bool ShowsWhole(const QString &text, int widthPastNeeded)
+{
+    return TextFitsColumn(text, QFontMetrics(QApplication::font()), 7, Needed(text) + widthPastNeeded);
+}
+
+// The column's width past what its widest text needs, for a least and a most that far from it.
+int ColumnPastNeeded(int least, int most)
+{
+    const int needed = Needed("ZRN Emergency Call");
+    return ColumnWidthFor({"All Call", "ZRN Emergency Call", ""}, QFontMetrics(QApplication::font()), 7, needed + least,
+                          needed + most) - needed;
+}
+
+// Where a chooser opens after the choices ("f:" a folder, "w:" a recording, "" a cancel, "gone" a/b
+// removed) below a folder holding a/b, relative to it, "~" for home.
+QString StartAfter(const QStringList &choices)
+{
+    QTemporaryDir root;
+    QDir(root.path()).mkpath("a/b");
+    ChooserStartFolder start;
+    for (const QString &choice : choices) {
+        if (choice == "gone")
+            QDir(root.filePath("a/b")).removeRecursively();
+        else
+            start.Remember(choice.isEmpty() ? "" : root.filePath(choice.mid(2)), choice.startsWith("f:") ? PathKind::Folder : PathKind::RecordingFile);
+    }
+    RunStartFolder() = start;
+    const QString dialogFolder = MakeChooserDialog(nullptr, "", PathKind::AliasList)->directory().absolutePath();
+    return dialogFolder == QDir::homePath() ? "~" : QDir(root.path()).relativeFilePath(dialogFolder);
+}
+
 } // namespace
 
 #define CALL_ROW(tag, call, expected) \
@@ -368,6 +412,21 @@ void TestGuiRules::calls_data()
     CALL_ROW("skip forward past the end", SkippedPosition(55001, 60000, 5000), 60000);
     CALL_ROW("skip, duration not known", SkippedPosition(1000, 0, 5000), 1000);
     CALL_ROW("playing row: paged away and back", PlayingRowsOfPages("/r/a.wav /r/b.wav|/r/c.wav|/r/x.wav /r/b.wav.wav /r/b.wav"), "/r/b.wav||/r/b.wav|");
+    CALL_ROW("cell: text as wide as its room", ShowsWhole("ZRN Emergency Call", 0), true);
+    CALL_ROW("cell: text one pixel too wide", ShowsWhole("ZRN Emergency Call", -1), false);
+    CALL_ROW("cell: Chinese text as wide as its room", ShowsWhole("ZRN紧急呼叫", 0), true);
+    CALL_ROW("cell: Chinese text one pixel too wide", ShowsWhole("ZRN紧急呼叫", -1), false);
+    CALL_ROW("cell: no text, the room one pixel too narrow", ShowsWhole("", -1), false);
+    CALL_ROW("column: least below the widest text", ColumnPastNeeded(-1, 100), 0);
+    CALL_ROW("column: least above the widest text", ColumnPastNeeded(1, 100), 1);
+    CALL_ROW("column: most below the widest text", ColumnPastNeeded(-50, -1), -1);
+    CALL_ROW("column: most below the least", ColumnPastNeeded(5, -1), 5);
+    CALL_ROW("column: no texts", ColumnWidthFor({}, QFontMetrics(QApplication::font()), 7, 59, 200), 59);
+    CALL_ROW("chooser: no choice yet", StartAfter({}), "~");
+    CALL_ROW("chooser: after a folder", StartAfter({"f:a"}), "a");
+    CALL_ROW("chooser: after a file", StartAfter({"f:a", "w:a/b/x.wav"}), "a/b");
+    CALL_ROW("chooser: a cancel keeps the folder", StartAfter({"f:a", ""}), "a");
+    CALL_ROW("chooser: the folder gone", StartAfter({"f:a/b", "gone"}), "~");
     CALL_ROW("Left kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_Left), true);
     CALL_ROW("Right kept by a focused slider", Keeps<QSlider>(Qt::Key_Right), true);
     CALL_ROW("Right kept by a focused button", Keeps<QPushButton>(Qt::Key_Right), true);

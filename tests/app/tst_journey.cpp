@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "player/qmenubutton.h"
 #include "player/qplayslider.h"
+#include "records/celltext.h"
 #include "records/quserdefinetabview.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/ownfolder.h"
@@ -125,7 +126,7 @@ void TestUserJourney::importsListsAndPages()
     // The names show whole; a clipped cell tells its text on hover.
     auto *table = m_window->findChild<QUserDefineTabView *>("tableView");
     QCOMPARE(table->horizontalHeader()->sectionViewportPosition(1), 25); // the check column's width
-    QVERIFY(CellTextFits(NorthName(0), table->fontMetrics(), table->visualRect(table->model()->index(0, 2))));
+    QVERIFY(TextFitsColumn(NorthName(0), table->fontMetrics(), CellTextRoom(table), table->columnWidth(2)));
     QCOMPARE(CellToolTip(table, 0, 2), QString());
     table->setColumnWidth(9, 20);
     QCOMPARE(CellToolTip(table, 0, 9), QString("Private Call"));
@@ -145,6 +146,9 @@ void TestUserJourney::importsListsAndPages()
     QCOMPARE(Text("label_Page"), QString("2/2"));
     QTest::keyClick(m_window, Qt::Key_PageUp);
     QCOMPARE(Names().value(0), NorthName(0));
+    Edit("ledt_CurrentPage")->setText("2");
+    QTest::keyClick(Edit("ledt_CurrentPage"), Qt::Key_Return);
+    QCOMPARE(Text("label_Page"), QString("2/2"));
     VerifyArchiveAsExpected();
 }
 
@@ -287,12 +291,14 @@ void TestUserJourney::renamesAndDeletes()
 }
 
 // To Chinese and back: the texts, the page read again, Settings.ini and the
-// menu's mark follow; no style sheet changes.
+// menu's mark follow, and the widths of the code columns hold every code's
+// text in the language; no style sheet changes.
 // A catalog deleted by the time it is chosen changes nothing.
 void TestUserJourney::switchesLanguageAndBack()
 {
     const QString settingsFile = QCoreApplication::applicationDirPath() + "/Settings.ini";
     QMenu *languages = m_window->findChild<QMenuButton *>()->GetMenu()->actions()[0]->menu();
+    int callTypeWidth = 0;
     const auto verifyLanguage = [&](const QString &search, const QString &identifier, int checked) {
         const QSettings settings(settingsFile, QSettings::IniFormat);
         QCOMPARE(Button("pbtn_Search")->text(), search);
@@ -302,9 +308,16 @@ void TestUserJourney::switchesLanguageAndBack()
         QVERIFY(languages->actions()[checked]->isChecked() && !languages->actions()[1 - checked]->isChecked());
         QCOMPARE(Names().mid(0, 2), QStringList({NorthName(0), "handover call.wav"}));
         QCOMPARE(Text("label_Page"), QString("1/2"));
+        auto *table = m_window->findChild<QTableView *>("tableView");
+        for (int column : {8, 9})
+            for (const QString &code : CodeTexts(column))
+                QVERIFY2(TextFitsColumn(code, table->fontMetrics(), CellTextRoom(table), table->columnWidth(column)), qPrintable(code));
+        callTypeWidth = table->columnWidth(9);
     };
+    const int englishCallTypeWidth = m_window->findChild<QTableView *>("tableView")->columnWidth(9);
     ChooseSetting(m_window, {"Language", "中文"});
     verifyLanguage("查询", "0804", 1);
+    QVERIFY(callTypeWidth < englishCallTypeWidth);
     QCOMPARE(Button("pbtn_ImportFile")->text(), QString("导入"));
     QCOMPARE(TableColumn(m_window, 9).value(0), QString("单呼"));
     for (QWidget *widget : m_window->findChildren<QWidget *>()) {
@@ -313,6 +326,7 @@ void TestUserJourney::switchesLanguageAndBack()
     }
     ChooseSetting(m_window, {"语言", "English"});
     verifyLanguage("Search", "0409", 0);
+    QCOMPARE(callTypeWidth, englishCallTypeWidth);
 
     QVERIFY(QFile::remove(QCoreApplication::applicationDirPath() + "/LanguageConfig/LanguageFile_ch.qm"));
     ChooseSetting(m_window, {"Language", "中文"});

@@ -331,7 +331,7 @@ void TestMainWindow::longNamesKeepCallTypeInView()
     ImportAndList();
     auto *table = m_window->findChild<QTableView *>("tableView");
     QTRY_VERIFY_WITH_TIMEOUT(table->verticalScrollBar()->isVisible(), kWaitMs);
-    QVERIFY(table->columnWidth(2) > 150);
+    QVERIFY(table->columnWidth(2) > 98);
     QVERIFY(table->columnViewportPosition(9) + table->columnWidth(9) <= table->viewport()->width());
 }
 
