@@ -11,9 +11,9 @@ namespace {
 
 // The table lays a text out at fractional widths and cuts it as soon as it
 // is wider than its room.
-int TextWidth(const QString &text, const QFontMetrics &metrics)
+int TextWidth(const QString &text, const QFontMetricsF &metrics)
 {
-    return int(std::ceil(QFontMetricsF(metrics).horizontalAdvance(text)));
+    return int(std::ceil(metrics.horizontalAdvance(text)));
 }
 
 } // namespace
@@ -24,12 +24,12 @@ int CellTextRoom(const QTableView *view)
     return 2 * margin + (view->showGrid() ? 1 : 0);
 }
 
-bool TextFitsColumn(const QString &text, const QFontMetrics &metrics, int room, int width)
+bool TextFitsColumn(const QString &text, const QFontMetricsF &metrics, int room, int width)
 {
     return TextWidth(text, metrics) + room <= width;
 }
 
-int ColumnWidthFor(const QStringList &texts, const QFontMetrics &metrics, int room, int least,
+int ColumnWidthFor(const QStringList &texts, const QFontMetricsF &metrics, int room, int least,
                    int most)
 {
     int widest = least;

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-class QFontMetrics;
+class QFontMetricsF;
 class QTableView;
 
 // The record table draws every cell on one line; a text wider than its cell
@@ -14,9 +14,9 @@ int CellTextRoom(const QTableView *view);
 
 // Whether the text shows whole in a column `width` pixels wide that spends
 // `room` pixels beside its text.
-bool TextFitsColumn(const QString &text, const QFontMetrics &metrics, int room, int width);
+bool TextFitsColumn(const QString &text, const QFontMetricsF &metrics, int room, int width);
 
 // The narrowest column width, at least `least` and at most `most` pixels, in
 // which every text shows whole.
-int ColumnWidthFor(const QStringList &texts, const QFontMetrics &metrics, int room, int least,
+int ColumnWidthFor(const QStringList &texts, const QFontMetricsF &metrics, int room, int least,
                    int most);

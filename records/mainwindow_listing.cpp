@@ -9,6 +9,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCursor>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QMenu>
@@ -172,7 +173,7 @@ void MainWindow::FitColumnsToTexts()
 {
     QTableView *table = ui->tableView;
     table->ensurePolished();
-    const QFontMetrics metrics = table->fontMetrics();
+    const QFontMetricsF metrics(table->font());
     const int room = CellTextRoom(table);
     for (int column = FieldNumber; column < int(std::size(kColumnWidths)); ++column) {
         if (column == kFileNameColumn)

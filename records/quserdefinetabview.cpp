@@ -2,7 +2,7 @@
 
 #include "records/celltext.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -47,7 +47,7 @@ void QUserDefineTabView::ShowCellToolTip(const QHelpEvent *event)
 bool QUserDefineTabView::IsCut(const QModelIndex &index) const
 {
     const QVariant font = index.data(Qt::FontRole);
-    const QFontMetrics metrics(font.isValid() ? font.value<QFont>().resolve(this->font()) : this->font());
+    const QFontMetricsF metrics(font.isValid() ? font.value<QFont>().resolve(this->font()) : this->font());
     return !TextFitsColumn(index.data(Qt::DisplayRole).toString(), metrics, CellTextRoom(this),
                            columnWidth(index.column()));
 }

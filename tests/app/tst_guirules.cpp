@@ -263,14 +263,14 @@ int Needed(const QString &text)
 
 bool ShowsWhole(const QString &text, int widthPastNeeded)
 {
-    return TextFitsColumn(text, QFontMetrics(QApplication::font()), 7, Needed(text) + widthPastNeeded);
+    return TextFitsColumn(text, QFontMetricsF(QApplication::font()), 7, Needed(text) + widthPastNeeded);
 }
 
 // The column's width past what its widest text needs, for a least and a most that far from it.
 int ColumnPastNeeded(int least, int most)
 {
     const int needed = Needed("ZRN Emergency Call");
-    return ColumnWidthFor({"All Call", "ZRN Emergency Call", ""}, QFontMetrics(QApplication::font()), 7, needed + least,
+    return ColumnWidthFor({"All Call", "ZRN Emergency Call", ""}, QFontMetricsF(QApplication::font()), 7, needed + least,
                           needed + most) - needed;
 }
 
@@ -421,7 +421,7 @@ void TestGuiRules::calls_data()
     CALL_ROW("column: least above the widest text", ColumnPastNeeded(1, 100), 1);
     CALL_ROW("column: most below the widest text", ColumnPastNeeded(-50, -1), -1);
     CALL_ROW("column: most below the least", ColumnPastNeeded(5, -1), 5);
-    CALL_ROW("column: no texts", ColumnWidthFor({}, QFontMetrics(QApplication::font()), 7, 59, 200), 59);
+    CALL_ROW("column: no texts", ColumnWidthFor({}, QFontMetricsF(QApplication::font()), 7, 59, 200), 59);
     CALL_ROW("chooser: no choice yet", StartAfter({}), "~");
     CALL_ROW("chooser: after a folder", StartAfter({"f:a"}), "a");
     CALL_ROW("chooser: after a file", StartAfter({"f:a", "w:a/b/x.wav"}), "a/b");

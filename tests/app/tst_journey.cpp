@@ -126,7 +126,7 @@ void TestUserJourney::importsListsAndPages()
     // The names show whole; a clipped cell tells its text on hover.
     auto *table = m_window->findChild<QUserDefineTabView *>("tableView");
     QCOMPARE(table->horizontalHeader()->sectionViewportPosition(1), 25); // the check column's width
-    QVERIFY(TextFitsColumn(NorthName(0), table->fontMetrics(), CellTextRoom(table), table->columnWidth(2)));
+    QVERIFY(TextFitsColumn(NorthName(0), QFontMetricsF(table->font()), CellTextRoom(table), table->columnWidth(2)));
     QCOMPARE(CellToolTip(table, 0, 2), QString());
     table->setColumnWidth(9, 20);
     QCOMPARE(CellToolTip(table, 0, 9), QString("Private Call"));
@@ -311,7 +311,7 @@ void TestUserJourney::switchesLanguageAndBack()
         auto *table = m_window->findChild<QTableView *>("tableView");
         for (int column : {8, 9})
             for (const QString &code : CodeTexts(column))
-                QVERIFY2(TextFitsColumn(code, table->fontMetrics(), CellTextRoom(table), table->columnWidth(column)), qPrintable(code));
+                QVERIFY2(TextFitsColumn(code, QFontMetricsF(table->font()), CellTextRoom(table), table->columnWidth(column)), qPrintable(code));
         callTypeWidth = table->columnWidth(9);
     };
     const int englishCallTypeWidth = m_window->findChild<QTableView *>("tableView")->columnWidth(9);
