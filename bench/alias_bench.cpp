@@ -1,7 +1,9 @@
 // Times what a list of ID names costs the record table: the texts and
 // tooltips of every cell of a page of 200 rows, as the table model gives them
 // to the view, with the names in use against the floor of no names, both
-// measured in every run; and the reading of the list itself.
+// measured in every run; the fitting of the columns' widths to the named
+// page's texts, as the window does after every page it shows, against the
+// floor of reading those texts; and the reading of the list itself.
 //
 //   alias_bench [names] [runs]     (default 10000 names, 9 runs)
 //
@@ -11,11 +13,13 @@
 // its ID cells are named. A run times kPasses passes over the page with the
 // names and as many without, in turn, and gives the time of one pass.
 
+#include "records/celltext.h"
 #include "records/recordrow.h"
 #include "records/tablemodel.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QTextStream>
 
 #include <algorithm>
@@ -79,13 +83,36 @@ int ReadPage(const TableModel &model)
     return tooltips;
 }
 
-// Microseconds per pass.
-double TimePasses(const TableModel &model)
+// Each column's texts: every text its codes may show, then the page's.
+QList<QStringList> ColumnTexts(const TableModel &model)
+{
+    QList<QStringList> columns;
+    for (int column = FieldNumber; column < model.columnCount(); ++column) {
+        QStringList texts = CodeTexts(column);
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts.append(model.data(model.index(row, column)).toString());
+        columns.append(texts);
+    }
+    return columns;
+}
+
+// The widths the columns need for their texts, summed.
+int FitColumns(const TableModel &model, const QFontMetricsF &metrics)
+{
+    int width = 0;
+    for (const QStringList &texts : ColumnTexts(model))
+        width += ColumnWidthFor(texts, metrics, 7, 0, 200);
+    return width;
+}
+
+// Microseconds per pass of work over the page.
+template <typename Work>
+double TimePasses(const Work &work)
 {
     QElapsedTimer timer;
     timer.start();
     for (int pass = 0; pass < kPasses; ++pass)
-        ReadPage(model);
+        work();
     return timer.nsecsElapsed() / 1000.0 / kPasses;
 }
 
@@ -104,7 +131,9 @@ QString Us(double us)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const int names = Argument(app.arguments(), 1, 10000);
     const int runs = Argument(app.arguments(), 2, 9);
     QTextStream out(stdout);
@@ -129,18 +158,29 @@ int main(int argc, char *argv[])
         << " columns: " << ReadPage(named) << " of " << 3 * kPageSize << " ID cells named"
         << Qt::endl;
 
+    QFont font(QStringLiteral("微软雅黑"));
+    font.setPixelSize(12);
+    const QFontMetricsF metrics(font);
     std::vector<double> withNames;
     std::vector<double> floor;
+    std::vector<double> fitting;
+    std::vector<double> textsOnly;
     for (int run = 1; run <= runs; ++run) {
-        withNames.push_back(TimePasses(named));
-        floor.push_back(TimePasses(plain));
+        withNames.push_back(TimePasses([&] { ReadPage(named); }));
+        floor.push_back(TimePasses([&] { ReadPage(plain); }));
+        fitting.push_back(TimePasses([&] { FitColumns(named, metrics); }));
+        textsOnly.push_back(TimePasses([&] { ColumnTexts(named); }));
         out << "run " << run << ": with names " << Us(withNames.back()) << " us, without "
-            << Us(floor.back()) << " us" << Qt::endl;
+            << Us(floor.back()) << " us; columns fitted " << Us(fitting.back())
+            << " us, their texts read " << Us(textsOnly.back()) << " us" << Qt::endl;
     }
     const double namedUs = Median(withNames);
     const double floorUs = Median(floor);
     out << "median of " << runs << " runs, one page's texts and tooltips: with " << names
         << " names " << Us(namedUs) << " us, without (floor) " << Us(floorUs) << " us, ratio "
         << QString::number(namedUs / floorUs, 'f', 2) << Qt::endl;
+    out << "median of " << runs << " runs, the columns fitted to the named page's texts "
+        << Us(Median(fitting)) << " us, reading those texts (floor) " << Us(Median(textsOnly))
+        << " us" << Qt::endl;
     return 0;
 }
