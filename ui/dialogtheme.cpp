@@ -25,3 +25,11 @@ void StyleDialogParts(const DialogParts &parts)
     SetLabelStyle(parts.titleLabel, &title);
     SetStyleByKind(QStringLiteral("QPushButton"), parts.wideButtons, &wideButton);
 }
+
+void SetLineEditFocusStyle(const QList<QWidget *> &edits)
+{
+    FocusStyle focus;
+    focus.lineEditBorder = QStringLiteral("1px solid #0091ff");
+    for (QWidget *edit : edits)
+        SetFocusStyle(edit, &focus);
+}

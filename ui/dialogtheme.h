@@ -18,5 +18,8 @@ struct DialogParts
 // Close-button image, white text labels, white title and the wide buttons.
 void StyleDialogParts(const DialogParts &parts);
 
+// The border in the accent colour that marks the focused one of the line edits.
+void SetLineEditFocusStyle(const QList<QWidget *> &edits);
+
 // The family of every dialog text.
 QString DialogFontFamily();
