@@ -120,5 +120,5 @@ void ImportRecordFile::InitStyle()
     const LineEditStyle edit{QString(), QStringLiteral("12px"), family, QStringLiteral("#3a4761")};
     SetLineEditStyle(ui->edit_FolderPath, &edit);
     SetLineEditStyle(ui->edit_FilePath, &edit);
-    SetLineEditFocusStyle({ui->edit_FolderPath, ui->edit_FilePath});
+    SetDialogFocusStyle(browseButtons, {ui->edit_FolderPath, ui->edit_FilePath});
 }

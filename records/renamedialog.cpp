@@ -90,5 +90,5 @@ void RenameDialog::InitStyle()
                                   QStringLiteral("12px"), DialogFontFamily(),
                                   QStringLiteral("#3a4761")};
     SetLineEditHoverStyle(ui->ledt_Rename, &edit);
-    SetLineEditFocusStyle({ui->ledt_Rename});
+    SetDialogFocusStyle({}, {ui->ledt_Rename});
 }
