@@ -393,17 +393,17 @@ void TestMainWindow::idNamesShownKeptAndRefused()
 
 // The recording playing is marked in the table and its place in the playlist
 // shown; the brackets step the speed and the arrows skip 5 s from the table,
-// while a focused edit keeps these keys; muted while playing, the tooltips offer pause and unmute.
+// while a focused edit keeps these keys; muted, then playing, the tooltips offer unmute and pause.
 void TestMainWindow::playerKeysAndNowPlaying()
 {
     ImportAndList();
     for (int row : {1, 3, 4})
         ClickCell(m_window.get(), row);
     QCOMPARE(PlayingRows(), " 1 / 3");
+    ClickButton(m_window.get(), "pbtn_Volume");
     ClickCell(m_window.get(), 3, 2, true);
     QTRY_VERIFY_WITH_TIMEOUT(WidgetText(m_window.get(), "label_SoundPlayProcessAndTimeLen").endsWith("/00:00:20"), kWaitMs);
     QCOMPARE(PlayingRows(), "3 2 / 3");
-    ClickButton(m_window.get(), "pbtn_Volume");
     QCOMPARE(Child("pbtn_PlayorPause")->toolTip() + ' ' + Child("pbtn_Volume")->toolTip(), "Pause Unmute");
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
