@@ -41,8 +41,8 @@ bool MainWindow::LoadLanguage(QString &identifier)
     return true;
 }
 
-// The calendars name the days and months in the language shown, whose locale
-// also says the first day of their weeks.
+// The calendars name the days and months in the language shown; a calendar
+// given a locale also starts its weeks on that locale's first day.
 void MainWindow::ShowCalendarLanguage()
 {
     const QLocale locale = LanguageLocale(tr("LanguageID"));
