@@ -103,3 +103,12 @@ void WriteLanguageID(const QString &settingsPath, const QString &identifier)
         && saved.open(QIODevice::WriteOnly) && saved.write(copy.readAll()) >= 0)
         saved.commit();
 }
+
+QLocale LanguageLocale(const QString &identifier)
+{
+    if (identifier == QLatin1String("0804"))
+        return QLocale(QLocale::Chinese, QLocale::China);
+    if (identifier == QLatin1String("0409"))
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return QLocale::system();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -35,3 +36,8 @@ int ChooseLanguage(const QList<LanguageCatalog> &catalogs, QString &identifier);
 // A file that cannot be written is left as it is.
 void ReadLanguageID(const QString &settingsPath, QString &identifier);
 void WriteLanguageID(const QString &settingsPath, const QString &identifier);
+
+// The locale of a catalog's language identifier, for the names of days and
+// months and the first day of the week: "0804" Chinese of China, "0409"
+// English of the United States, the system's for any other.
+QLocale LanguageLocale(const QString &identifier);

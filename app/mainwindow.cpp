@@ -46,6 +46,8 @@ MainWindow::MainWindow(QWidget *parent)
     ReadKeptAliasList();
     InitPlayer();
     InitStyle();
+    ShowCalendarLanguage();
+    ShowWindowButtonToolTips();
     InitShortcuts();
     m_tipDlg.ReloadLanguage();
     UpdatePageInfo();
@@ -104,6 +106,12 @@ void MainWindow::EndStartup(const QString &message, int status)
 void MainWindow::PaintBackground()
 {
     PaintWindowBackground(ui->MainWndBkWidget, QStringLiteral(":/PicRes/BK_MainWnd.png"));
+}
+
+void MainWindow::ShowWindowButtonToolTips()
+{
+    ui->pbtn_Min->setToolTip(tr("Minimize"));
+    ui->pbtn_Close->setToolTip(tr("Close"));
 }
 
 void MainWindow::on_pbtn_Min_clicked()

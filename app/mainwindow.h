@@ -98,6 +98,7 @@ private slots:
 private:
     [[noreturn]] void EndStartup(const QString &message, int status);
     void PaintBackground();
+    void ShowWindowButtonToolTips();
 
     // Languages
     bool ScanLanguageFiles(QStringList &paths);
@@ -106,6 +107,7 @@ private:
     bool LoadLanguage(QString &identifier);
     void InitSettingMenu();
     void RetranslateOutsideForm();
+    void ShowCalendarLanguage();
     void ReadKeptAliasList();
     void ShowAliasListNote(const QString &text);
 
@@ -155,6 +157,7 @@ private:
     void ShowPlaybackAtStart();
     void ShowInvalidFile(const QString &fileName);
     void ShowPlaybackSpeeds();
+    void ShowPlayerToolTips();
     void StepPlaybackRate(int steps);
     void SkipBy(qint64 milliseconds);
     void ShowNowPlaying();

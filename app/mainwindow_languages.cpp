@@ -2,7 +2,10 @@
 #include "app/mainwindow.h"
 #include "store/programfolders.h"
 
+#include "ui_mainwindow.h"
+
 #include <QApplication>
+#include <QCalendarWidget>
 
 bool MainWindow::ScanLanguageFiles(QStringList &paths)
 {
@@ -36,4 +39,13 @@ bool MainWindow::LoadLanguage(QString &identifier)
     if (m_translator.load(catalogs.at(chosen).path))
         QApplication::installTranslator(&m_translator);
     return true;
+}
+
+// The calendars name the days and months in the language shown; a calendar
+// given a locale also starts its weeks on that locale's first day.
+void MainWindow::ShowCalendarLanguage()
+{
+    const QLocale locale = LanguageLocale(tr("LanguageID"));
+    for (QDateEdit *edit : {ui->dateEdit_Begin, ui->dateEdit_End})
+        edit->calendarWidget()->setLocale(locale);
 }

@@ -119,6 +119,9 @@ void MainWindow::RetranslateOutsideForm()
     RetranslateFilterBox(ui->comBox_CallType, CallTypeFilterItems());
     RetranslateFilterBox(ui->comBox_RecordType, RecordTypeFilterItems());
     ShowPlaybackSpeeds();
+    ShowPlayerToolTips();
+    ShowWindowButtonToolTips();
+    ShowCalendarLanguage();
 }
 
 void MainWindow::ListNumberChanged()

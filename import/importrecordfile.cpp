@@ -22,6 +22,7 @@ ImportRecordFile::ImportRecordFile(QWidget *parent)
     }
     ui->rbtn_SelectFolder->setChecked(true);
     SelectMode(kFolderMode);
+    ui->pbtn_ImportClose->setToolTip(tr("Close"));
     InitStyle();
 }
 
@@ -119,4 +120,5 @@ void ImportRecordFile::InitStyle()
     const LineEditStyle edit{QString(), QStringLiteral("12px"), family, QStringLiteral("#3a4761")};
     SetLineEditStyle(ui->edit_FolderPath, &edit);
     SetLineEditStyle(ui->edit_FilePath, &edit);
+    SetDialogFocusStyle(browseButtons, {ui->edit_FolderPath, ui->edit_FilePath});
 }

@@ -43,6 +43,7 @@ void MainWindow::InitPlayer()
     for (QPushButton *button : {ui->pbtn_PreSound, ui->pbtn_PlayorPause, ui->pbtn_NextSound,
                                 ui->pbtn_Volume})
         button->setFocusPolicy(Qt::TabFocus);
+    ShowPlayerToolTips();
 }
 
 // The texts of the speeds, in the language chosen.
@@ -57,6 +58,15 @@ void MainWindow::ShowPlaybackSpeeds()
             box->addItem(text);
     }
     box->setToolTip(tr("Playback speed: [ slower, ] faster"));
+}
+
+// The buttons that show only an image say what a click does now.
+void MainWindow::ShowPlayerToolTips()
+{
+    ui->pbtn_PreSound->setToolTip(tr("Previous recording"));
+    ui->pbtn_NextSound->setToolTip(tr("Next recording"));
+    ui->pbtn_PlayorPause->setToolTip(IsPlaying() ? tr("Pause") : tr("Play"));
+    ui->pbtn_Volume->setToolTip(ui->hs_SoundVolume->value() > 0 ? tr("Mute") : tr("Unmute"));
 }
 
 // The speed holds for the recordings that follow, until it is changed.
@@ -138,6 +148,7 @@ void MainWindow::PlayStateChanged(QMediaPlayer::State state)
     const bool playing = state == QMediaPlayer::PlayingState;
     SetBtnImageStyle(ui->pbtn_PlayorPause, playing ? QStringLiteral("SoundPause")
                                                    : QStringLiteral("PlaySound"));
+    ShowPlayerToolTips();
     m_checkBoxDelegate->SetCheckable(!playing);
     if (state == QMediaPlayer::StoppedState)
         ShowPlaybackAtStart();
@@ -160,6 +171,7 @@ void MainWindow::on_hs_SoundVolume_valueChanged(int value)
     m_player.setVolume(value);
     SetBtnImageStyle(ui->pbtn_Volume, value > 0 ? QStringLiteral("SoundVolume")
                                                 : QStringLiteral("SoundSlient"));
+    ShowPlayerToolTips();
 }
 
 void MainWindow::on_pbtn_Volume_clicked()

@@ -35,6 +35,7 @@ RenameDialog::RenameDialog(QWidget *parent)
     for (QPushButton *button : {ui->pbtn_Cancel, ui->pbtn_RenameClose})
         button->setAutoDefault(false);
     ui->pbtn_OK->setDefault(true);
+    ui->pbtn_RenameClose->setToolTip(tr("Close"));
     InitStyle();
 }
 
@@ -89,4 +90,5 @@ void RenameDialog::InitStyle()
                                   QStringLiteral("12px"), DialogFontFamily(),
                                   QStringLiteral("#3a4761")};
     SetLineEditHoverStyle(ui->ledt_Rename, &edit);
+    SetDialogFocusStyle({}, {ui->ledt_Rename});
 }

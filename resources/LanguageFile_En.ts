@@ -2,7 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>FramelessDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>ImportRecordFile</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
     <message>
         <source>Browse</source>
         <translation>Browse</translation>
@@ -42,6 +53,34 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Next recording</source>
+        <translation>Next recording</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Previous recording</source>
+        <translation>Previous recording</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Unmute</translation>
+    </message>
     <message>
         <source>About</source>
         <translation>About</translation>
@@ -390,6 +429,10 @@
 <context>
     <name>RenameDialog</name>
     <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
         <source>A file name cannot begin with a dot, please re-modify!</source>
         <translation>A file name cannot begin with a dot, please re-modify!</translation>
     </message>
@@ -463,6 +506,10 @@
 </context>
 <context>
     <name>TipDlg</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>

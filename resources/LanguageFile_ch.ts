@@ -2,7 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>FramelessDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>ImportRecordFile</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
     <message>
         <source>Browse</source>
         <translation>浏览</translation>
@@ -42,6 +53,34 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Next recording</source>
+        <translation>下一条录音</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Previous recording</source>
+        <translation>上一条录音</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>取消静音</translation>
+    </message>
     <message>
         <source>About</source>
         <translation>关于</translation>
@@ -390,6 +429,10 @@
 <context>
     <name>RenameDialog</name>
     <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
         <source>A file name cannot begin with a dot, please re-modify!</source>
         <translation>文件名不能以点开头，请重新修改！</translation>
     </message>
@@ -463,6 +506,10 @@
 </context>
 <context>
     <name>TipDlg</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>

@@ -235,6 +235,13 @@ int main(int argc, char *argv[])
              return whole;
          },
          [] {}},
+        {"focus-combo",
+         [&] {
+             window.activateWindow();
+             callType->setFocus(Qt::TabFocusReason);
+             return whole;
+         },
+         [] {}},
         {"messagetip",
          [&] {
              return ShowDialog(dialog, new MessageTip(Text("Delete"),

@@ -1,5 +1,7 @@
 #include "ui/applicationlook.h"
 
+#include "ui/stylesheetbuilder.h"
+
 #include <QComboBox>
 #include <QApplication>
 #include <QFont>
@@ -44,7 +46,9 @@ void ApplyApplicationLook()
     const QString sheet = QStringLiteral("QToolTip{font:12px \"%1\";}QToolTip{color:#cfdfff;}"
                                          "QToolTip{background-color:#1f2430;}"
                                          "QToolTip{border:1px solid #56698c;}")
-                              .arg(kThemeFamily);
+                              .arg(kThemeFamily)
+                          + FocusRules(FocusStyle{QStringLiteral("1px solid #0091ff"),
+                                                  QStringLiteral("2px")});
     if (qApp->styleSheet() != sheet)
         qApp->setStyleSheet(sheet);
 }

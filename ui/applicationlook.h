@@ -11,8 +11,11 @@ class QString;
 // - where the theme's family "微软雅黑" is not installed, the CJK font that the
 //   set-up installs stands in for it (the toolkit's own font substitution), so
 //   that the texts keep the metrics the fixed widgets were laid out for;
-// - tooltips are drawn in the theme's colours instead of the platform's (a
-//   rule of the application's style sheet, which holds nothing else).
+// - tooltips are drawn in the theme's colours instead of the platform's, and
+//   the push button that has the focus shows an outline in the accent colour
+//   (rules of the application's style sheet, which holds nothing else; the
+//   outline reaches the buttons whose own style sheets are replaced at run
+//   time too).
 void ApplyApplicationLook();
 
 // The text as a tooltip shows it: as it stands, also where it looks like

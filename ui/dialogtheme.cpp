@@ -24,4 +24,17 @@ void StyleDialogParts(const DialogParts &parts)
     SetStyleByKind(QStringLiteral("QLabel"), parts.textLabels, &text);
     SetLabelStyle(parts.titleLabel, &title);
     SetStyleByKind(QStringLiteral("QPushButton"), parts.wideButtons, &wideButton);
+    SetDialogFocusStyle(parts.wideButtons, {});
+}
+
+void SetDialogFocusStyle(const QList<QWidget *> &blueButtons, const QList<QWidget *> &lineEdits)
+{
+    FocusStyle button;
+    button.buttonOutline = QStringLiteral("1px solid #bed4ff");
+    FocusStyle edit;
+    edit.lineEditBorder = QStringLiteral("1px solid #0091ff");
+    for (QWidget *widget : blueButtons)
+        SetFocusStyle(widget, &button);
+    for (QWidget *widget : lineEdits)
+        SetFocusStyle(widget, &edit);
 }

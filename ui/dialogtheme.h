@@ -15,8 +15,13 @@ struct DialogParts
     QString wideButtonImage;
 };
 
-// Close-button image, white text labels, white title and the wide buttons.
+// Close-button image, white text labels, white title and the wide buttons,
+// with their focus mark.
 void StyleDialogParts(const DialogParts &parts);
+
+// The marks of focus in a dialog: a pale outline on the blue buttons, on which
+// the accent would not show, and a border in the accent on the line edits.
+void SetDialogFocusStyle(const QList<QWidget *> &blueButtons, const QList<QWidget *> &lineEdits);
 
 // The family of every dialog text.
 QString DialogFontFamily();

@@ -27,6 +27,7 @@ void FramelessDialog::InitTip(const TipForm &form, const QString &title, const Q
     const QList<QWidget *> textLabels(form.textLabels.begin(), form.textLabels.end());
     StyleDialogParts({form.closeButton, textLabels, form.titleLabel, form.buttons,
                       form.buttonImage});
+    form.closeButton->setToolTip(tr("Close"));
     // In the theme's fonts, which the labels have only now.
     SetElidedText(form.titleLabel, title);
     SetElidedText(form.textLabels.first(), text);

@@ -39,6 +39,7 @@ protected:
     // No frame, see-through corners, the title, the background image.
     void InitFrame(const QString &title, QWidget *background);
     // InitFrame, the form in the theme, then the title and the text, each cut
-    // in the middle with its whole text as tooltip where the label is short.
+    // in the middle with its whole text as tooltip where the label is short;
+    // the close button's tooltip names it.
     void InitTip(const TipForm &form, const QString &title, const QString &text);
 };

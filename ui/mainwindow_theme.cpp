@@ -48,6 +48,14 @@ PushButtonStyle SizedButton(const QString &image, const QString &size, const QSt
     return PushButtonStyle{image, size, kFamily, color, hover, pressed};
 }
 
+// The focus mark of one kind of widget: a border in the accent colour.
+FocusStyle FocusBorder(QString FocusStyle::*kind)
+{
+    FocusStyle focus;
+    focus.*kind = QStringLiteral("1px solid #0091ff");
+    return focus;
+}
+
 LabelStyle Label(const QString &size, const QString &color)
 {
     return LabelStyle{size, kFamily, color};
@@ -118,9 +126,14 @@ void StyleLineEdits(Ui::MainWindow *ui)
         {{ui->ledt_ID, ui->ledt_KeyWord}, LineEdit("IDKeyword", "#a6b4d0", QString(), "#0091ff")},
         {{ui->ledt_SelectCount}, LineEdit("SelectItemsCount", "#a6b4d0", QString(), "#a6b4d0")},
     };
-    for (const LineEditGroup &group : groups)
-        for (QWidget *edit : group.edits)
+    for (const LineEditGroup &group : groups) {
+        FocusStyle focus;
+        focus.lineEditImage = group.style.image;
+        for (QWidget *edit : group.edits) {
             SetLineEditStyle(edit, &group.style);
+            SetFocusStyle(edit, &focus);
+        }
+    }
 }
 
 void StyleComboBoxes(Ui::MainWindow *ui)
@@ -130,13 +143,16 @@ void StyleComboBoxes(Ui::MainWindow *ui)
                               "18px",    "transparent",          "Dropdown",
                               "18px",    "18px",  "#FFFFFF",     "#56698c",
                               "#0091ff", kSelectionGround};
+    const FocusStyle focus = FocusBorder(&FocusStyle::comboBoxBorder);
     for (QComboBox *box : {ui->comBox_CallType, ui->comBox_RecordType}) {
         SetComboBoxStyle(box, &style);
+        SetFocusStyle(box, &focus);
         PrepareComboBox(box);
     }
     // The speeds always fit, and the box's tooltip tells its keys: a styled
     // delegate alone gives its list the colours of the sheet.
     SetComboBoxStyle(ui->comBox_PlaybackSpeed, &style);
+    SetFocusStyle(ui->comBox_PlaybackSpeed, &focus);
     ui->comBox_PlaybackSpeed->setItemDelegate(new QStyledItemDelegate(ui->comBox_PlaybackSpeed));
 }
 
@@ -147,9 +163,14 @@ void StyleMenus(Ui::MainWindow *ui, QMenu *rowMenu, QMenu *treeMenu)
     SetStyleByKind(QStringLiteral("QMenu"), {ui->pbtn_Setting, rowMenu, treeMenu}, &style);
 }
 
+// The weekday names over the grid continue the navigation bar's ground.
 void PrepareCalendar(QCalendarWidget *calendar)
 {
-    calendar->setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
+    calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    QTextCharFormat header;
+    header.setBackground(QBrush(QColor(QStringLiteral("#394860"))));
+    header.setForeground(QBrush(QColor(QStringLiteral("#d6e0f2"))));
+    calendar->setHeaderTextFormat(header);
     calendar->setGridVisible(true);
     QTextCharFormat weekend;
     weekend.setForeground(QBrush(QColor(QStringLiteral("#FFFFFF"))));
@@ -173,9 +194,11 @@ void StyleDateEdits(Ui::MainWindow *ui)
     const DateEditStyle::DayGrid dayGrid{"12px",    QString(),        "#FFFFFF", "#56698c",
                                          "#0091ff", kSelectionGround, "#b8c5de"};
     const DateEditStyle style{&edit, &navigationBar, &monthButton, &yearButton, &dayGrid};
+    const FocusStyle focus = FocusBorder(&FocusStyle::dateEditBorder);
     for (QDateEdit *dateEdit : {ui->dateEdit_Begin, ui->dateEdit_End}) {
         PrepareCalendar(dateEdit->calendarWidget());
         SetDateEditStyle(dateEdit, &style);
+        SetFocusStyle(dateEdit, &focus);
     }
 }
 
@@ -185,8 +208,11 @@ void StyleTimeEdits(Ui::MainWindow *ui)
     const TimeEditStyle::SpinButtons spinButtons{"transparent", "UpArrow",   QString(),
                                                  QString(),     "transparent", "DownArrow"};
     const TimeEditStyle style{&edit, &spinButtons};
-    SetTimeEditStyle(ui->timeEdit_Begin, &style);
-    SetTimeEditStyle(ui->timeEdit_End, &style);
+    const FocusStyle focus = FocusBorder(&FocusStyle::timeEditBorder);
+    for (QTimeEdit *timeEdit : {ui->timeEdit_Begin, ui->timeEdit_End}) {
+        SetTimeEditStyle(timeEdit, &style);
+        SetFocusStyle(timeEdit, &focus);
+    }
 }
 
 void StyleTree(Ui::MainWindow *ui)
@@ -207,6 +233,9 @@ void StyleTable(Ui::MainWindow *ui)
                                         "1px solid #202734", "1px solid #202734", "#394860"};
     const TableViewStyle style{&view, &items, &header};
     SetTableViewStyle(ui->tableView, &style);
+    // The delegate draws no focus frame in the cells: the view shows the focus.
+    const FocusStyle focus = FocusBorder(&FocusStyle::tableViewBorder);
+    SetFocusStyle(ui->tableView, &focus);
 }
 
 void StyleScrollBars(Ui::MainWindow *ui)

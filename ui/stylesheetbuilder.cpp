@@ -495,6 +495,20 @@ QString TableViewRules(const TableViewStyle &style)
            + GroupRules(style.header, TableHeaderRules);
 }
 
+QString FocusRules(const FocusStyle &style)
+{
+    return Rules()
+        .add("QPushButton:focus{outline:%1;}", style.buttonOutline)
+        .add("QPushButton:focus{outline-radius:%1;}", style.buttonOutlineRadius)
+        .add("QComboBox:focus{border:%1;}", style.comboBoxBorder)
+        .add("QLineEdit:focus{border-image:url(:/PicRes/ED_%1_Focused.png);}", style.lineEditImage)
+        .add("QLineEdit:focus{border:%1;}", style.lineEditBorder)
+        .add("QDateEdit:focus{border:%1;}", style.dateEditBorder)
+        .add("QTimeEdit:focus{border:%1;}", style.timeEditBorder)
+        .add("QTableView:focus{border:%1;}", style.tableViewBorder)
+        .text();
+}
+
 void SetPushButtonStyle(QWidget *widget, const PushButtonStyle *style)
 {
     AppendRules(widget, style, PushButtonRules);
@@ -559,6 +573,11 @@ void SetVScrollBarStyle(QWidget *widget, const ScrollBarStyle *style)
 void SetTableViewStyle(QWidget *widget, const TableViewStyle *style)
 {
     AppendRules(widget, style, TableViewRules);
+}
+
+void SetFocusStyle(QWidget *widget, const FocusStyle *style)
+{
+    AppendRules(widget, style, FocusRules);
 }
 
 void SetPaddingStyleList(const QList<QWidget *> &widgets, const PaddingStyle *style)

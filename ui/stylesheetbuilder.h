@@ -302,6 +302,22 @@ struct TableViewStyle
     const Header *header = nullptr;
 };
 
+// The mark of the widget that has the focus, one field per kind of widget. A
+// push button's outline leaves its images as they are; a line edit shows its
+// ED_<name>_Focused.png image or a border. Set on a widget, a border rule wins
+// over the widget's own border.
+struct FocusStyle
+{
+    QString buttonOutline{};
+    QString buttonOutlineRadius{};
+    QString comboBoxBorder{};
+    QString lineEditImage{};
+    QString lineEditBorder{};
+    QString dateEditBorder{};
+    QString timeEditBorder{};
+    QString tableViewBorder{};
+};
+
 QString PushButtonRules(const PushButtonStyle &style);
 QString LabelRules(const LabelStyle &style);
 QString LineEditRules(const LineEditStyle &style);
@@ -315,6 +331,7 @@ QString TreeWidgetRules(const TreeWidgetStyle &style);
 QString HScrollBarRules(const ScrollBarStyle &style);
 QString VScrollBarRules(const ScrollBarStyle &style);
 QString TableViewRules(const TableViewStyle &style);
+QString FocusRules(const FocusStyle &style);
 
 // A null widget or block leaves everything untouched. Applying a block twice
 // appends its rules twice.
@@ -332,6 +349,7 @@ void SetTreeWidgetStyle(QWidget *widget, const TreeWidgetStyle *style);
 void SetHScrollBarStyle(QWidget *widget, const ScrollBarStyle *style);
 void SetVScrollBarStyle(QWidget *widget, const ScrollBarStyle *style);
 void SetTableViewStyle(QWidget *widget, const TableViewStyle *style);
+void SetFocusStyle(QWidget *widget, const FocusStyle *style);
 
 // SetPaddingStyle on each widget, in list order.
 void SetPaddingStyleList(const QList<QWidget *> &widgets, const PaddingStyle *style);

@@ -23,6 +23,7 @@ void TipDlg::ReloadLanguage()
 {
     ShowTexts(tr("Import"), tr("Importing, please wait..."));
     ui->pbtn_TipWndCancel->setText(tr("Cancel"));
+    ui->pbtn_TipWndClose->setToolTip(tr("Close"));
 }
 
 void TipDlg::ShowTexts(const QString &title, const QString &tip)

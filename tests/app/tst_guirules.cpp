@@ -435,6 +435,7 @@ void TestGuiRules::calls_data()
     CALL_ROW("[ kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketLeft), true);
     CALL_ROW("] kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketRight), true);
     CALL_ROW("] not kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_BracketRight), false);
+    CALL_ROW("each focus rule of a focused widget", FocusRules({"a", "b", "c", "d", "e", "f", "g", "h"}).split('}', Qt::SkipEmptyParts).filter(":focus{").size(), 8);
 }
 
 void TestGuiRules::calls()
@@ -473,6 +474,8 @@ void TestGuiRules::styleRules_data()
                     Scroll::LineButton, Scroll::LineButton>(name, rules, {}, {10, 12});
     AddStyleRow<TableViewStyle, TableViewStyle::View, TableViewStyle::Items,
                 TableViewStyle::Header>("table", TableViewRules);
+    AddStyleRow<FocusStyle, FocusStyle>("focus", FocusRules, {}, {}, {"{outline:=0", "radius=1", "QComboBox=2", "Focused.png=3",
+                                                                      "QLineEdit:focus{border:=4", "QDateEdit=5", "QTimeEdit=6", "QTableView=7"});
 }
 
 // Every field set makes its rules, in their places; a field left empty drops

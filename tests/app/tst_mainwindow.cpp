@@ -4,11 +4,17 @@
 // user journey goes through.
 
 #include "app/mainwindow.h"
+#include "import/importrecordfile.h"
 #include "player/qplayslider.h"
+#include "records/renamedialog.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/ownfolder.h"
 #include "tests/support/recordingfixture.h"
 #include "tests/support/windowdriver.h"
+#include "ui/abouttip.h"
+#include "ui/messagetip.h"
+#include "ui/msgtipwidthsinglebtn.h"
+#include "ui/tipdlg.h"
 
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -54,6 +60,8 @@ private slots:
     void longNamesKeepCallTypeInView();
     void idNamesShownKeptAndRefused();
     void playerKeysAndNowPlaying();
+    void toolTipsCalendarsAndFocusMarks_data();
+    void toolTipsCalendarsAndFocusMarks();
 
 private:
     QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
@@ -385,7 +393,7 @@ void TestMainWindow::idNamesShownKeptAndRefused()
 
 // The recording playing is marked in the table and its place in the playlist
 // shown; the brackets step the speed and the arrows skip 5 s from the table,
-// while a focused edit keeps these keys.
+// while a focused edit keeps these keys; the tooltips offer pause, and unmute once muted.
 void TestMainWindow::playerKeysAndNowPlaying()
 {
     ImportAndList();
@@ -395,6 +403,8 @@ void TestMainWindow::playerKeysAndNowPlaying()
     ClickCell(m_window.get(), 3, 2, true);
     QTRY_VERIFY_WITH_TIMEOUT(WidgetText(m_window.get(), "label_SoundPlayProcessAndTimeLen").endsWith("/00:00:20"), kWaitMs);
     QCOMPARE(PlayingRows(), "3 2 / 3");
+    QCOMPARE(Child("pbtn_PlayorPause")->toolTip(), "Pause");
+    ClickButton(m_window.get(), "pbtn_Volume");
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     QWidget *table = Child("tableView"), *keyword = Child("ledt_KeyWord");
@@ -403,7 +413,7 @@ void TestMainWindow::playerKeysAndNowPlaying()
         QTest::keyClicks(focused, "]]][");
     }
     QCOMPARE(WidgetText(m_window.get(), "comBox_PlaybackSpeed") + WidgetText(m_window.get(), "ledt_KeyWord"), "1.5×]]][");
-    QCOMPARE(Child("comBox_PlaybackSpeed")->toolTip(), "Playback speed: [ slower, ] faster");
+    QCOMPARE(Child("comBox_PlaybackSpeed")->toolTip() + ' ' + Child("pbtn_Volume")->toolTip(), "Playback speed: [ slower, ] faster Unmute");
 
     ClickButton(m_window.get(), "pbtn_PlayorPause");
     QTRY_VERIFY_WITH_TIMEOUT(!IsPlayingShown(m_window.get()), kWaitMs);
@@ -419,6 +429,40 @@ void TestMainWindow::playerKeysAndNowPlaying()
     QCOMPARE(WidgetText(m_window.get(), "comBox_PlaybackSpeed"), "1.5×");
     ClickButton(m_window.get(), "pbtn_ClearList");
     QCOMPARE(PlayingRows(), " ");
+}
+
+// Image-only buttons say what a click does, calendars name the days from the
+// first of the locale's week in the language shown, at start and after a
+// switch; buttons (by the application's sheet), boxes, edits, table mark focus.
+void TestMainWindow::toolTipsCalendarsAndFocusMarks_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English at start") << "" << "Previous recording|Play|Next recording|Mute|Minimize|Close|Sun|Sun|Close,Close,Close,Close,Close,Close";
+    QTest::newRow("Chinese chosen") << "中文" << "上一条录音|播放|下一条录音|静音|最小化|关闭|周日|周日|关闭,关闭,关闭,关闭,关闭,关闭";
+}
+
+void TestMainWindow::toolTipsCalendarsAndFocusMarks()
+{
+    const auto removeSettings = qScopeGuard([] { QFile::remove(QCoreApplication::applicationDirPath() + "/Settings.ini"); });
+    QFETCH(QString, language);
+    if (!language.isEmpty())
+        ChooseSetting(m_window.get(), {"Language", language});
+    const std::unique_ptr<QDialog> dialogs[] = {std::make_unique<TipDlg>(), std::make_unique<MessageTip>("", "", "", ""), std::make_unique<MsgTipWidthSingleBtn>("", "", ""),
+                                                std::make_unique<AboutTip>("", "", ""), std::make_unique<ImportRecordFile>(), std::make_unique<RenameDialog>()};
+    static_cast<TipDlg *>(dialogs[0].get())->ReloadLanguage();
+    QStringList shown, closes;
+    for (const char *button : {"pbtn_PreSound", "pbtn_PlayorPause", "pbtn_NextSound", "pbtn_Volume", "pbtn_Min", "pbtn_Close"})
+        shown << Child(button)->toolTip();
+    for (const char *edit : {"dateEdit_Begin", "dateEdit_End"})
+        shown << Child(edit)->findChild<QTableView *>()->model()->index(0, 0).data().toString();
+    for (const auto &dialog : dialogs)
+        closes << dialog->findChildren<QWidget *>(QRegularExpression("Close$")).value(0)->toolTip();
+    QTEST(shown.join('|') + '|' + closes.join(','), "expected");
+    QVERIFY(qApp->styleSheet().contains("QPushButton:focus{outline:"));
+    for (const char *name : {"comBox_CallType", "comBox_RecordType", "comBox_PlaybackSpeed", "ledt_ID", "ledt_KeyWord", "ledt_CurrentPage",
+                             "dateEdit_Begin", "dateEdit_End", "timeEdit_Begin", "timeEdit_End", "tableView"})
+        QVERIFY2(Child(name)->styleSheet().contains(":focus{"), name);
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)
