@@ -5,6 +5,7 @@
 build_packages=(
     cmake make g++ pkg-config
     qtbase5-dev qtmultimedia5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools
+    libqt5x11extras5-dev
     libqt5multimedia5-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libgstreamer1.0-dev
     libsqlite3-dev fonts-wqy-microhei alsa-utils

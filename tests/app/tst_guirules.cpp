@@ -2,25 +2,30 @@
 // chosen at start, the language kept in Settings.ini, the style-sheet rules,
 // the version text, the tree paths, the player's texts, seeking, speeds,
 // skips and keys, a tone played through the player's pitch-keeping sink, and
-// the images for high-DPI screens, the application's icon and the title
-// strip's drag, which the offscreen platform leaves to the window itself.
+// the images for high-DPI screens, the application's icon, the title strip's
+// drag, which the offscreen platform leaves to the window itself, and the
+// dialogs cut to their card where no compositing manager runs.
 
 #include "app/appresources.h"
 #include "app/commandline.h"
 #include "app/languages.h"
 #include "app/version.h"
+#include "import/importrecordfile.h"
 #include "import/treepaths.h"
 #include "player/pitchkeepingsink.h"
 #include "player/playlistrules.h"
 #include "records/celltext.h"
+#include "records/renamedialog.h"
 #include "records/tablemodel.h"
 #include "tests/support/filesnapshot.h"
 #include "tests/support/modalanswer.h"
 #include "tests/support/recordingfixture.h"
 #include "ui/focusedkeys.h"
+#include "ui/messagetip.h"
 #include "ui/pathchooser.h"
 #include "ui/stylesheetbuilder.h"
 #include "ui/titlestripdrag.h"
+#include "ui/windowbackground.h"
 
 #include <QImage>
 #include <QMediaPlayer>
@@ -189,6 +194,28 @@ QString Dragged(int y)
     return QStringLiteral("%1,%2").arg(moved.x()).arg(moved.y());
 }
 
+// Which of its corner, its card's rounded corner, the drop shadow under the
+// card and its centre a window's mask keeps after a show for each answer to
+// whether a compositing manager runs; "unmasked" without a mask.
+template <typename Window, typename... Args>
+QString MaskKeeps(const QList<bool> &compositing, const Args &...args)
+{
+    RegisterResources();
+    Window window(args...);
+    for (const bool runs : compositing) {
+        AnswerCompositingWith([runs] { return runs; });
+        window.hide();
+        window.show();
+    }
+    QStringList kept;
+    for (const auto &[name, point] : {std::pair("corner", QPoint(0, 0)), {"card corner", QPoint(5, 5)},
+                                      {"shadow", QPoint(window.width() / 2, window.height() - 8)},
+                                      {"centre", window.rect().center()}})
+        if (window.mask().contains(point))
+            kept << name;
+    return window.mask().isEmpty() ? "unmasked" : kept.join(',');
+}
+
 // Each speed offered with the speeds one step down and one step up from it.
 QString SpeedSteps()
 {
@@ -329,7 +356,8 @@ void TestGuiRules::initTestCase()
 // The language chosen at start and kept in Settings.ini, the tree paths, the
 // catalogs listed and their names, the version text, the paths given on the
 // command line, the playing time and the slider's seeking, the speeds, the
-// playlist position, the skips and the keys a focused widget keeps.
+// playlist position, the skips, the keys a focused widget keeps and the
+// dialogs' masks.
 void TestGuiRules::calls_data()
 {
     QTest::addColumn<Call>("call");
@@ -436,6 +464,12 @@ void TestGuiRules::calls_data()
     CALL_ROW("] kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketRight), true);
     CALL_ROW("] not kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_BracketRight), false);
     CALL_ROW("each focus rule of a focused widget", FocusRules({"a", "b", "c", "d", "e", "f", "g", "h"}).split('}', Qt::SkipEmptyParts).filter(":focus{").size(), 8);
+    CALL_ROW("no compositor: a message dialog cut to its card", MaskKeeps<MessageTip>({false}, "t", "x", "a", "b", nullptr), "centre");
+    CALL_ROW("no compositor: the import dialog cut to its card", MaskKeeps<ImportRecordFile>({false}), "centre");
+    CALL_ROW("no compositor: the rename dialog cut to its card", MaskKeeps<RenameDialog>({false}), "centre");
+    CALL_ROW("compositor: a message dialog unmasked", MaskKeeps<MessageTip>({true}, "t", "x", "a", "b", nullptr), "unmasked");
+    CALL_ROW("compositor stopped before the second show", MaskKeeps<RenameDialog>({true, false}), "centre");
+    CALL_ROW("compositor started before the second show", MaskKeeps<ImportRecordFile>({false, true}), "unmasked");
 }
 
 void TestGuiRules::calls()
