@@ -1,6 +1,7 @@
 // Shows the main window with every call type listed and two long import
 // paths, its Settings menu, the calendar pop-up, both combo pop-ups, a hovered
-// button, a tree path's tooltip, the focus on a button and every dialog on the
+// button, the table scrolled to its right end, a tree path's tooltip, the
+// focus on a button and every dialog on the
 // current display and saves a picture of each:
 //   screenshot <output folder> [language ID, e.g. 0409 or 0804]
 // The pictures are named <what>-<language ID>.png. Run it under Xvfb through
@@ -31,6 +32,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QSqlQuery>
 #include <QTimer>
@@ -222,6 +225,13 @@ int main(int argc, char *argv[])
              return whole;
          },
          [] { HoverOver(nullptr); }},
+        {"table-right",
+         [&] {
+             QScrollBar *bar = window.findChild<QTableView *>(QStringLiteral("tableView"))->horizontalScrollBar();
+             bar->setValue(bar->maximum());
+             return whole;
+         },
+         [&] { window.findChild<QTableView *>(QStringLiteral("tableView"))->horizontalScrollBar()->setValue(0); }},
         {"tree-path",
          [&] { return ShowItemToolTip(longPath->treeWidget(), longPath, whole); },
          [] {
