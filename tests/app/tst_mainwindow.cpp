@@ -22,6 +22,7 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTimeEdit>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -62,6 +63,7 @@ private slots:
     void playerKeysAndNowPlaying();
     void toolTipsCalendarsAndFocusMarks_data();
     void toolTipsCalendarsAndFocusMarks();
+    void toolTipsOnTheThemeGround();
 
 private:
     QString Rec(const QString &relative = {}) const { return relative.isEmpty() ? m_folder->path() : m_folder->filePath(relative); }
@@ -463,6 +465,20 @@ void TestMainWindow::toolTipsCalendarsAndFocusMarks()
     for (const char *name : {"comBox_CallType", "comBox_RecordType", "comBox_PlaybackSpeed", "ledt_ID", "ledt_KeyWord", "ledt_CurrentPage",
                              "dateEdit_Begin", "dateEdit_End", "timeEdit_Begin", "timeEdit_End", "tableView"})
         QVERIFY2(Child(name)->styleSheet().contains(":focus{"), name);
+}
+
+// Over a widget of the window or of a frameless dialog, under their own style sheets, a tooltip keeps the theme's border and ground.
+void TestMainWindow::toolTipsOnTheThemeGround()
+{
+    MsgTipWidthSingleBtn dialog("", "", "");
+    dialog.show();
+    for (QWidget *widget : {Child("pbtn_PlayorPause"), m_window->findChild<QTreeWidget *>("treeWidget")->viewport(),
+                            m_window->findChild<QTableView *>("tableView")->viewport(), dialog.findChild<QWidget *>("label_MsgWithSingleBtnWndText")}) {
+        QToolTip::showText(widget->mapToGlobal(QPoint()), "tip", widget);
+        // Deleted after its picture, so that the next widget gets a new tip of its own.
+        const QImage image = std::unique_ptr<QWidget>(widget->findChild<QWidget *>("qtooltip_label"))->grab().toImage();
+        QCOMPARE(image.pixelColor(0, 0).name() + image.pixelColor(1, 1).name(), "#56698c#1f2430");
+    }
 }
 
 OVELIA_WINDOW_TEST_MAIN(TestMainWindow)
