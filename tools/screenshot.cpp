@@ -1,8 +1,8 @@
 // Shows the main window with every call type listed and two long import
 // paths, its Settings menu, the calendar pop-up, both combo pop-ups, a hovered
 // button, the table scrolled to its right end, a tree path's tooltip, the
-// focus on a button and every dialog on the current display and saves a
-// picture of each:
+// focus on a button and on the Import dialog's radio button and every dialog
+// on the current display and saves a picture of each:
 //   screenshot <output folder> [language ID, e.g. 0409 or 0804]
 // The pictures are named <what>-<language ID>.png. Run it under Xvfb through
 // tools/screenshot.sh.
@@ -31,6 +31,7 @@
 #include <QMouseEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
@@ -290,6 +291,14 @@ int main(int argc, char *argv[])
          [&] { dialog.reset(); }},
         {"tipdlg", [&] { return ShowDialog(dialog, new TipDlg); }, [&] { dialog.reset(); }},
         {"import", [&] { return ShowDialog(dialog, new ImportRecordFile); }, [&] { dialog.reset(); }},
+        {"import-radio-focus",
+         [&] {
+             const QRect area = ShowDialog(dialog, new ImportRecordFile);
+             dialog->activateWindow();
+             dialog->findChild<QRadioButton *>(QStringLiteral("rbtn_SelectFile"))->setFocus(Qt::TabFocusReason);
+             return area;
+         },
+         [&] { dialog.reset(); }},
         {"rename",
          [&] {
              auto *rename = new RenameDialog;

@@ -42,13 +42,19 @@ void ApplyApplicationLook()
     // The family's English name, then the font of tools/buildsetup.sh.
     QFont::insertSubstitutions(kThemeFamily, {QStringLiteral("Microsoft YaHei"),
                                               QStringLiteral("WenQuanYi Micro Hei")});
+    // The focus marks of buttons here, where they outlast the sheets that the
+    // player's buttons are given at run time; the radio buttons, without text,
+    // have no other.
+    FocusStyle focus;
+    focus.buttonOutline = QStringLiteral("1px solid #0091ff");
+    focus.buttonOutlineRadius = QStringLiteral("2px");
+    focus.radioButtonBorder = focus.buttonOutline;
     // A rule rather than QToolTip's palette, which the platform theme resets.
     const QString sheet = QStringLiteral("QToolTip{font:12px \"%1\";}QToolTip{color:#cfdfff;}"
                                          "QToolTip{background-color:#1f2430;}"
                                          "QToolTip{border:1px solid #56698c;}")
                               .arg(kThemeFamily)
-                          + FocusRules(FocusStyle{QStringLiteral("1px solid #0091ff"),
-                                                  QStringLiteral("2px")});
+                          + FocusRules(focus);
     if (qApp->styleSheet() != sheet)
         qApp->setStyleSheet(sheet);
 }

@@ -506,6 +506,7 @@ QString FocusRules(const FocusStyle &style)
         .add("QDateEdit:focus{border:%1;}", style.dateEditBorder)
         .add("QTimeEdit:focus{border:%1;}", style.timeEditBorder)
         .add("QTableView:focus{border:%1;}", style.tableViewBorder)
+        .add("QRadioButton:focus{border:%1;}", style.radioButtonBorder)
         .text();
 }
 

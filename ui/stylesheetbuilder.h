@@ -316,6 +316,7 @@ struct FocusStyle
     QString dateEditBorder{};
     QString timeEditBorder{};
     QString tableViewBorder{};
+    QString radioButtonBorder{};
 };
 
 QString PushButtonRules(const PushButtonStyle &style);

@@ -463,7 +463,7 @@ void TestGuiRules::calls_data()
     CALL_ROW("[ kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketLeft), true);
     CALL_ROW("] kept by a focused combo box", Keeps<QComboBox>(Qt::Key_BracketRight), true);
     CALL_ROW("] not kept by a focused tree", Keeps<QTreeWidget>(Qt::Key_BracketRight), false);
-    CALL_ROW("each focus rule of a focused widget", FocusRules({"a", "b", "c", "d", "e", "f", "g", "h"}).split('}', Qt::SkipEmptyParts).filter(":focus{").size(), 8);
+    CALL_ROW("each focus rule of a focused widget", FocusRules({"a", "b", "c", "d", "e", "f", "g", "h", "i"}).split('}', Qt::SkipEmptyParts).filter(":focus{").size(), 9);
     CALL_ROW("no compositor: a message dialog cut to its card", MaskKeeps<MessageTip>({false}, "t", "x", "a", "b", nullptr), "centre");
     CALL_ROW("no compositor: the import dialog cut to its card", MaskKeeps<ImportRecordFile>({false}), "centre");
     CALL_ROW("no compositor: the rename dialog cut to its card", MaskKeeps<RenameDialog>({false}), "centre");
@@ -509,7 +509,8 @@ void TestGuiRules::styleRules_data()
     AddStyleRow<TableViewStyle, TableViewStyle::View, TableViewStyle::Items,
                 TableViewStyle::Header>("table", TableViewRules);
     AddStyleRow<FocusStyle, FocusStyle>("focus", FocusRules, {}, {}, {"{outline:=0", "radius=1", "QComboBox=2", "Focused.png=3",
-                                                                      "QLineEdit:focus{border:=4", "QDateEdit=5", "QTimeEdit=6", "QTableView=7"});
+                                                                      "QLineEdit:focus{border:=4", "QDateEdit=5", "QTimeEdit=6", "QTableView=7",
+                                                                      "QRadioButton=8"});
 }
 
 // Every field set makes its rules, in their places; a field left empty drops

@@ -461,7 +461,7 @@ void TestMainWindow::toolTipsCalendarsAndFocusMarks()
     for (const auto &dialog : dialogs)
         closes << dialog->findChildren<QWidget *>(QRegularExpression("Close$")).value(0)->toolTip();
     QTEST(shown.join('|') + '|' + closes.join(','), "expected");
-    QVERIFY(qApp->styleSheet().contains("QPushButton:focus{outline:"));
+    QVERIFY(qApp->styleSheet().contains("QPushButton:focus{outline:") && qApp->styleSheet().contains("QRadioButton:focus{border:"));
     for (const char *name : {"comBox_CallType", "comBox_RecordType", "comBox_PlaybackSpeed", "ledt_ID", "ledt_KeyWord", "ledt_CurrentPage",
                              "dateEdit_Begin", "dateEdit_End", "timeEdit_Begin", "timeEdit_End", "tableView"})
         QVERIFY2(Child(name)->styleSheet().contains(":focus{"), name);
