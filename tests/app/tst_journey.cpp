@@ -149,6 +149,9 @@ void TestUserJourney::importsListsAndPages()
     Edit("ledt_CurrentPage")->setText("2");
     QTest::keyClick(Edit("ledt_CurrentPage"), Qt::Key_Return);
     QCOMPARE(Text("label_Page"), QString("2/2"));
+    Edit("ledt_CurrentPage")->clear(); // made 1, as GO with an empty field
+    QTest::keyClick(Edit("ledt_CurrentPage"), Qt::Key_Return);
+    QCOMPARE(Text("label_Page"), QString("1/2"));
     VerifyArchiveAsExpected();
 }
 
