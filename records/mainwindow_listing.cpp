@@ -178,11 +178,9 @@ void MainWindow::FitColumnsToTexts()
     for (int column = FieldNumber; column < int(std::size(kColumnWidths)); ++column) {
         if (column == kFileNameColumn)
             continue;
-        const QStringList texts = ColumnTexts(column);
-        int least = std::max(kColumnWidths[column], table->horizontalHeader()->sectionSizeHint(column));
-        if (column == FieldNumber)
-            least = std::max(least, ColumnWidthFor(texts, metrics, room + MarkRoom(table), 0, kWidestColumn));
-        table->setColumnWidth(column, ColumnWidthFor(texts, metrics, room, least, kWidestColumn));
+        const int least = std::max(kColumnWidths[column], table->horizontalHeader()->sectionSizeHint(column));
+        const int textRoom = column == FieldNumber ? room + MarkRoom(table) : room;
+        table->setColumnWidth(column, ColumnWidthFor(ColumnTexts(column), metrics, textRoom, least, kWidestColumn));
     }
     const int narrowest = kColumnWidths[kFileNameColumn];
     table->setColumnWidth(kFileNameColumn, ColumnWidthFor(ColumnTexts(kFileNameColumn), metrics, room,
